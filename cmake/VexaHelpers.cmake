@@ -1,0 +1,39 @@
+# Small helpers so that every library and test is declared the same way.
+# Unknown arguments are refused, so a typo never silently drops a source.
+
+function(vexa_add_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PUBLIC_LIBS" ${ARGN})
+  if(ARG_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "vexa_add_library(${name}): unknown arguments ${ARG_UNPARSED_ARGUMENTS}")
+  endif()
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_LIBS})
+  vexa_warnings(${name})
+endfunction()
+
+function(vexa_add_test name)
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+  if(ARG_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "vexa_add_test(${name}): unknown arguments ${ARG_UNPARSED_ARGUMENTS}")
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  if(ARG_GUI)
+    target_link_libraries(${name} PRIVATE vexa_test_support_gui)
+  else()
+    target_link_libraries(${name} PRIVATE vexa_test_support)
+  endif()
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest)
+  vexa_warnings(${name})
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VEXA_TODAY=15/03/2024;VEXA_SOURCE_DIR=${PROJECT_SOURCE_DIR};VEXA_BIN_DIR=${CMAKE_BINARY_DIR}/bin;LC_ALL=C.UTF-8"
+               TIMEOUT 600)
+endfunction()
+
+function(vexa_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  if(VEXA_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()

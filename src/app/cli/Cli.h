@@ -1,0 +1,53 @@
+#pragma once
+// The batch program's commands. Each group of commands lives in its own file
+// and runs the same core code as the desktop. Exit status: 0 done, 1 refused
+// by a check or by the user's rules (message printed), 2 the run failed.
+
+#include "common/ProgramFolder.h"
+#include "common/Prompter.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace vexa::cli {
+
+enum Exit { Done = 0, Refused = 1, Failed = 2 };
+
+struct Context {
+    ProgramFolder home;
+    QString executableDir;
+    QTextStream& out;
+    QTextStream& err;
+    Prompter& prompter;   // answers "Não" to every question, or "Sim" with --yes
+    bool yes = false;
+};
+
+// Opens the database of ctx.home, printing the reason and answering false on failure.
+bool openDatabase(Context& ctx);
+
+// Reads "--name value" from args (removing both); empty when absent.
+QString takeOption(QStringList& args, const QString& name);
+QStringList takeOptions(QStringList& args, const QString& name);
+bool takeFlag(QStringList& args, const QString& name);
+
+int runInit(Context& ctx, QStringList args);        // init [--force]
+int runReindex(Context& ctx, QStringList args);     // reindex
+int runTaxpayer(Context& ctx, QStringList args);    // taxpayer add|list|show|delete
+int runAccountant(Context& ctx, QStringList args);  // accountant add|list|delete
+int runDeclaration(Context& ctx, QStringList args); // declaration list|show
+int runRectify(Context& ctx, QStringList args);
+int runImport(Context& ctx, QStringList args);
+int runValidate(Context& ctx, QStringList args);
+int runExport(Context& ctx, QStringList args);
+int runQx(Context& ctx, QStringList args);          // qx decode|encode
+int runDare(Context& ctx, QStringList args);
+int runPrint(Context& ctx, QStringList args);
+int runIndices(Context& ctx, QStringList args);
+int runBackup(Context& ctx, QStringList args);
+int runRestore(Context& ctx, QStringList args);
+int runImportPrevious(Context& ctx, QStringList args);
+
+int notYetAvailable(Context& ctx, const QString& command);
+
+} // namespace vexa::cli

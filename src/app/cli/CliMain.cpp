@@ -1,0 +1,116 @@
+#include "app/cli/Cli.h"
+#include "storage/Database.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <map>
+#include <functional>
+
+using namespace vexa;
+
+namespace vexa::cli {
+
+QString takeOption(QStringList& args, const QString& name) {
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == name && i + 1 < args.size()) {
+            const QString v = args[i + 1];
+            args.remove(i, 2);
+            return v;
+        }
+        if (args[i].startsWith(name + QLatin1Char('='))) {
+            const QString v = args[i].mid(name.size() + 1);
+            args.removeAt(i);
+            return v;
+        }
+    }
+    return {};
+}
+
+QStringList takeOptions(QStringList& args, const QString& name) {
+    QStringList all;
+    for (;;) {
+        const int before = int(args.size());
+        const QString v = takeOption(args, name);
+        if (int(args.size()) == before) break;
+        all << v;
+    }
+    return all;
+}
+
+bool takeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
+
+bool openDatabase(Context& ctx) {
+    QString error;
+    if (!storage::open(ctx.home, &error)) {
+        ctx.err << error << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+int notYetAvailable(Context& ctx, const QString& command) {
+    ctx.err << "vexa-cli: o comando \"" << command << "\" ainda não está disponível." << Qt::endl;
+    return Failed;
+}
+
+} // namespace vexa::cli
+
+namespace {
+void usage(QTextStream& err) {
+    err << "uso: vexa-cli [--home DIR] COMANDO ...\n"
+           "comandos: init, reindex, taxpayer, accountant, declaration, rectify, import, validate,\n"
+           "          export, qx, dare, print, indices, backup, restore, import-previous"
+        << Qt::endl;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(kAppTitle);
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = app.arguments().mid(1);
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const ProgramFolder home = ProgramFolder::resolve(args, exeDir);
+    const bool yes = cli::takeFlag(args, QStringLiteral("--yes"));
+    ScriptedPrompter prompter(yes);
+
+    if (args.isEmpty()) {
+        usage(err);
+        return cli::Failed;
+    }
+    const QString command = args.takeFirst();
+    cli::Context ctx{home, exeDir, out, err, prompter, yes};
+
+    using Runner = std::function<int(cli::Context&, QStringList)>;
+    const std::map<QString, Runner> commands = {
+        {QStringLiteral("init"), cli::runInit},
+        {QStringLiteral("reindex"), cli::runReindex},
+        {QStringLiteral("taxpayer"), cli::runTaxpayer},
+        {QStringLiteral("accountant"), cli::runAccountant},
+        {QStringLiteral("declaration"), cli::runDeclaration},
+        {QStringLiteral("rectify"), cli::runRectify},
+        {QStringLiteral("import"), cli::runImport},
+        {QStringLiteral("validate"), cli::runValidate},
+        {QStringLiteral("export"), cli::runExport},
+        {QStringLiteral("qx"), cli::runQx},
+        {QStringLiteral("dare"), cli::runDare},
+        {QStringLiteral("print"), cli::runPrint},
+        {QStringLiteral("indices"), cli::runIndices},
+        {QStringLiteral("backup"), cli::runBackup},
+        {QStringLiteral("restore"), cli::runRestore},
+        {QStringLiteral("import-previous"), cli::runImportPrevious},
+    };
+    const auto it = commands.find(command);
+    if (it == commands.end()) {
+        usage(err);
+        return cli::Failed;
+    }
+    const int rc = it->second(ctx, args);
+    out.flush();
+    err.flush();
+    storage::close();
+    return rc;
+}
