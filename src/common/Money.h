@@ -11,6 +11,8 @@ namespace vexa::money {
 // reads back as the same double (so 1.005 -> 1.01 and -2.675 -> -2.68, as the
 // user typed them, despite their binary error). NaN and infinities come back unchanged.
 double round2(double value);
+// The same rounding to `decimals` places (0 to 6).
+double roundTo(double value, int decimals);
 // The rounded value in whole cents (1234.5 -> 123450).
 qint64 toCents(double value);
 double fromCents(qint64 cents);
