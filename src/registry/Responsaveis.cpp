@@ -71,6 +71,13 @@ CheckResult checkAccountantUF(const QString& uf) {
     return CheckResult::pass();
 }
 
+CheckResult checkAccountantKey(const QString& crc, const QString& uf) {
+    if (CheckResult state = checkAccountantUF(uf); !state) return state;
+    if (crcKey(crc).trimmed().isEmpty())
+        return CheckResult::fail(accountant_msg::CRCVazio, accountant_field::CRC);
+    return CheckResult::pass();
+}
+
 CheckResult checkAccountant(const Declarante& row) {
     using namespace accountant_msg;
     namespace f = accountant_field;

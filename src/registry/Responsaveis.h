@@ -48,6 +48,8 @@ inline const QString NomeVazio = QStringLiteral("Nome do Cotabilista deve ser in
 inline const QString CPFInvalido = QStringLiteral("CPF Contabilista Inválido!!!");
 inline const QString EmailVazio = QStringLiteral("E-mail do Contabilista deve ser informado!!!");
 inline const QString ConfirmaExclusao = QStringLiteral("Confirma Exclusão");
+// A key without a CRC would make a row no one can find again.
+inline const QString CRCVazio = QStringLiteral("CRC do Contabilista deve ser informado!!!");
 } // namespace accountant_msg
 
 // The CRC as the key keeps it: the first 10 characters of what was typed.
@@ -61,6 +63,9 @@ Declarante newAccountant(const QString& crc, const QString& uf);
 
 // The state of the key: one of the 28 letter codes ("EX" included).
 CheckResult checkAccountantUF(const QString& uf);
+
+// Leaving the UF field: the state check, then a CRC must have been typed.
+CheckResult checkAccountantKey(const QString& crc, const QString& uf);
 
 // The checks of "&Gravar", in their order. A failed state check names no
 // field (the focus stays where it is).
