@@ -34,7 +34,8 @@ public:
     using ErrorHandler = std::function<void(const QString& message)>;
 
     DataModule(ProgramFolder folder, ErrorHandler onError);
-    ~DataModule();   // deletes the *.lck files of DB/ and of the program folder
+    // Closes the connection and deletes the *.lck files of DB/ and of the program folder.
+    ~DataModule();
     DataModule(const DataModule&) = delete;
     DataModule& operator=(const DataModule&) = delete;
 
@@ -42,11 +43,18 @@ public:
     // closing message of an index rebuild.
     StartUpResult startUp(RebuildProgress* progress, Prompter& prompter);
 
-    // The index rebuild driven by the index list file (VexaIdx90.ini). Always
-    // shows "Programa será encerrado para concluir a atualização dos índices!"
-    // through the prompter and answers that the program must end.
+    // The index rebuild driven by the index list file (VexaIdx90.ini). Closes
+    // the "Vexa" connection (it stays closed), drops every index of the database
+    // and makes again those the list names; entries that cannot be built are
+    // skipped without a message. Always shows "Programa será encerrado para
+    // concluir a atualização dos índices!" through the prompter and answers that
+    // the program must end. *error (optional) receives the reason when the
+    // database could not be opened or the rebuild not be written.
     static bool rebuildIndexes(const ProgramFolder& folder, const QString& indexListFile,
-                               RebuildProgress* progress, Prompter& prompter);
+                               RebuildProgress* progress, Prompter& prompter, QString* error = nullptr);
+
+    // The index list file of the program folder (VexaIdx90.ini, any case).
+    static QString indexListFile(const ProgramFolder& folder);
 
     const ProgramFolder& folder() const { return folder_; }
 

@@ -1,10 +1,13 @@
 #include "app/cli/Cli.h"
+#include "common/ErrorLog.h"
+#include "storage/DataModule.h"
 #include "storage/Database.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <map>
 #include <functional>
+#include <memory>
 
 using namespace vexa;
 
@@ -39,13 +42,29 @@ QStringList takeOptions(QStringList& args, const QString& name) {
 
 bool takeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
 
+namespace {
+// The batch program's data module: created by the first command that needs the
+// database, destroyed (lock files removed) when the application object goes.
+std::unique_ptr<storage::DataModule> g_dataModule;
+void dropDataModule() { g_dataModule.reset(); }
+} // namespace
+
+// Opens the database through the data module's start-up, so that a database of
+// an earlier layout is brought up to date here too. An index rebuild that the
+// start-up needs just runs; the command then goes on. An error of a start-up
+// step is printed and logged to Log.txt, as the desktop does.
 bool openDatabase(Context& ctx) {
-    QString error;
-    if (!storage::open(ctx.home, &error)) {
-        ctx.err << error << Qt::endl;
-        return false;
-    }
-    return true;
+    if (g_dataModule && storage::isOpen()) return true;
+    if (!g_dataModule) qAddPostRoutine(dropDataModule);
+    QTextStream& err = ctx.err;
+    const ProgramFolder home = ctx.home;
+    g_dataModule = std::make_unique<storage::DataModule>(home, [&err, home](const QString& message) {
+        err << message << Qt::endl;
+        appendErrorLog(home, message, QString());
+    });
+    ScriptedPrompter quiet;   // the rebuild's closing message is for the desktop
+    const storage::StartUpResult started = g_dataModule->startUp(nullptr, quiet);
+    return started.opened && storage::isOpen();
 }
 
 int notYetAvailable(Context& ctx, const QString& command) {
