@@ -15,7 +15,7 @@
 namespace vexa::app {
 
 HelpWindow::HelpWindow(const ProgramFolder& folder, const QString& page, bool showHideBox, QWidget* parent)
-    : QDialog(parent), folder_(folder) {
+    : QDialog(parent), folder_(folder), page_(page) {
     setObjectName(QStringLiteral("FrmAjuda"));
     setWindowTitle(QStringLiteral("Ajuda Vexa Eletrônica"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -28,7 +28,8 @@ HelpWindow::HelpWindow(const ProgramFolder& folder, const QString& page, bool sh
     bar->addSeparator();
     hideBox_ = new QCheckBox(QStringLiteral("Não exibir esta janela novamente"), bar);
     hideBox_->setObjectName(QStringLiteral("chkNaoExibir"));
-    bar->addWidget(hideBox_)->setVisible(showHideBox);
+    hideBoxAction_ = bar->addWidget(hideBox_);
+    hideBoxAction_->setVisible(showHideBox);
     connect(closeAction_, &QAction::triggered, this, &HelpWindow::closeClicked);
 
     browser_ = new QTextBrowser(this);
@@ -52,8 +53,10 @@ HelpWindow::HelpWindow(const ProgramFolder& folder, const QString& page, bool sh
     resize(860, 620);
 }
 
+bool HelpWindow::hideBoxOffered() const { return hideBoxAction_->isVisible(); }
+
 void HelpWindow::closeClicked() {
-    if (hideBox_->isChecked()) {
+    if (hideBoxOffered() && hideBox_->isChecked()) {
         QString error;
         if (!hideChangesPage(folder_, &error)) reportUnhandledError(error);
     }

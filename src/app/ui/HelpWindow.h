@@ -23,8 +23,11 @@ public:
     // page: a file name in the program folder. showHideBox: the changes page at start.
     HelpWindow(const ProgramFolder& folder, const QString& page, bool showHideBox, QWidget* parent = nullptr);
 
+    QString page() const { return page_; }
     QTextBrowser* browser() const { return browser_; }
     QCheckBox* hideBox() const { return hideBox_; }
+    // Whether the check box is offered (the changes page at start only).
+    bool hideBoxOffered() const;
     QAction* closeAction() const { return closeAction_; }
 
     // "&Fechar": with the box ticked, Config becomes the single line "EXIBIR=1".
@@ -35,8 +38,10 @@ protected:
 
 private:
     ProgramFolder folder_;
+    QString page_;
     QTextBrowser* browser_;
     QCheckBox* hideBox_;
+    QAction* hideBoxAction_;
     QAction* closeAction_;
 };
 
