@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -226,6 +227,31 @@ private:
     BitWriter* out_ = nullptr;
 };
 
+// Where the strings at a and b first differ after their common first byte:
+// an index in [1, kLookAhead), or kLookAhead when they are equal throughout.
+// This is the heart of the match search, so it compares eight bytes at a time.
+inline int firstDifference(const std::uint8_t* a, const std::uint8_t* b) {
+    if constexpr (std::endian::native == std::endian::little) {
+        auto load = [](const std::uint8_t* at) {
+            std::uint64_t v;
+            std::memcpy(&v, at, sizeof v);
+            return v;
+        };
+        for (int i = 1; i + 8 <= kLookAhead; i += 8) {
+            if (const std::uint64_t x = load(a + i) ^ load(b + i))
+                return i + std::countr_zero(x) / 8;
+        }
+        // The last bytes, in one load that overlaps bytes already known equal.
+        constexpr int tail = kLookAhead - 8;
+        if (const std::uint64_t x = load(a + tail) ^ load(b + tail)) return tail + std::countr_zero(x) / 8;
+        return kLookAhead;
+    } else {
+        int i = 1;
+        while (i < kLookAhead && a[i] == b[i]) ++i;
+        return i;
+    }
+}
+
 // Inserts the string at `r` into its tree and finds, on the way down, the
 // longest earlier string sharing its start (the nearest among equally long
 // ones). A string equal over the whole look-ahead takes the older one's place.
@@ -254,14 +280,8 @@ void Encoder::insertNode(int r) {
             }
         }
         const std::uint8_t* other = &text_[p];
-        int i = 1;
-        cmp = 0;
-        for (; i < kLookAhead; ++i) {
-            if (key[i] != other[i]) {
-                cmp = int(key[i]) - int(other[i]);
-                break;
-            }
-        }
+        const int i = firstDifference(key, other);
+        cmp = i < kLookAhead ? int(key[i]) - int(other[i]) : 0;
         if (i > kThreshold) {
             const int distance = ((r - p) & (kWindow - 1)) - 1;
             if (i > matchLength_) {
