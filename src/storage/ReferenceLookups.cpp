@@ -5,9 +5,12 @@
 #include "common/StateCodes.h"
 #include "storage/Database.h"
 
+#include <QCollator>
+#include <QLocale>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 
@@ -251,6 +254,12 @@ QList<MunicipalityRow> MunicipalityList(int mode, const QString& stateLetterCode
         while (q->next())
             rows.append({q->value(0).toString(), q->value(1).toString(), q->value(2).toString(),
                          q->value(3).toLongLong(), q->value(4).toString()});
+    // Name order as a reader of Portuguese expects it: "Água Fria" before "Barra".
+    QCollator collator(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(rows.begin(), rows.end(), [&collator](const MunicipalityRow& a, const MunicipalityRow& b) {
+        return collator.compare(a.descricao, b.descricao) < 0;
+    });
     return rows;
 }
 

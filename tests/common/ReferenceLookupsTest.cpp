@@ -1,0 +1,249 @@
+#include "common/ErrorLog.h"
+#include "storage/Database.h"
+#include "storage/ReferenceLookups.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace vexa;
+using namespace vexa::storage;
+
+namespace {
+
+// A small database holding just the rows these lookups read, opened as the
+// "Vexa" connection.
+class ReferenceLookupsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("DB")));
+        const ProgramFolder folder(dir_.path());
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lookup-setup"));
+            db.setDatabaseName(folder.dbFile());
+            ASSERT_TRUE(db.open());
+            QSqlQuery q(db);
+            for (const char* sql : kSchema) ASSERT_TRUE(q.exec(QString::fromUtf8(sql))) << sql << ": " << q.lastError().text().toStdString();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("lookup-setup"));
+        QString error;
+        ASSERT_TRUE(storage::open(folder, &error)) << error.toStdString();
+        setUnhandledErrorHandler([this](const QString& m) { errors_ << m; });
+    }
+    void TearDown() override {
+        setUnhandledErrorHandler({});
+        storage::close();
+    }
+
+    void exec(const QString& sql, const QVariantList& values = {}) {
+        QSqlQuery q(storage::db());
+        ASSERT_TRUE(q.prepare(sql)) << q.lastError().text().toStdString();
+        for (const QVariant& v : values) q.addBindValue(v);
+        ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
+    }
+    void declaration(const QString& ie, const QString& ano, const QString& mes, const QString& ret,
+                     const QString& tipoEncerrante = {}) {
+        exec(QStringLiteral("INSERT INTO Vexas (IE, Ano, Mes, Retificacao, TipoEncerrante) VALUES (?,?,?,?,?)"),
+             {ie, ano, mes, ret, tipoEncerrante});
+    }
+
+    static constexpr const char* kSchema[] = {
+        "CREATE TABLE Contribuintes (IE TEXT PRIMARY KEY, RazaoSocial TEXT)",
+        "CREATE TABLE Declarante (Nome TEXT, CRC TEXT, UF TEXT, PRIMARY KEY (CRC, UF))",
+        "CREATE TABLE Atividades (Codigo TEXT PRIMARY KEY, Descricao TEXT)",
+        "CREATE TABLE CNAE15 (CNAE TEXT PRIMARY KEY)",
+        "CREATE TABLE Municipios (CodigoID TEXT PRIMARY KEY, Descricao TEXT, ID TEXT, CodIBGE INTEGER, UF TEXT)",
+        "CREATE TABLE UF (Codigo TEXT PRIMARY KEY, UF TEXT)",
+        "CREATE TABLE AliquotaUF (CodigoUF TEXT PRIMARY KEY, Aliquota REAL, AliquotaN REAL, AliquotaCF REAL)",
+        "CREATE TABLE Tributos (CodigoID TEXT PRIMARY KEY, Descricao TEXT, ID TEXT, Tipo SMALLINT, Distribuicao TEXT)",
+        "CREATE TABLE Vexas (IE TEXT, Ano TEXT, Mes TEXT, Retificacao TEXT, TipoEncerrante TEXT, "
+        "PRIMARY KEY (IE, Ano, Mes, Retificacao))",
+        "CREATE TABLE Encerrantes (IE TEXT, Ano TEXT, Mes TEXT, Retificacao TEXT, NSerieBomba TEXT, NBico INTEGER, "
+        "PRODUTO INTEGER)",
+        "CREATE TABLE Tare (IE TEXT, Ano TEXT, Mes TEXT, Retificacao TEXT, NumeroTare TEXT)",
+        "CREATE TABLE Leis (CodLei INTEGER PRIMARY KEY, Tipo TEXT, DescLei TEXT, PerRLeiIni TEXT, PerRLeiFim TEXT)",
+        "CREATE TABLE LeisD (CodLei INTEGER PRIMARY KEY, Tipo TEXT, DescLei TEXT, PerRLeiIni TEXT, PerRLeiFim TEXT)",
+        "CREATE TABLE LeisDeb (CodLei INTEGER PRIMARY KEY, Tipo TEXT, DescLei TEXT, PerRLeiIni TEXT, PerRLeiFim TEXT)",
+        "CREATE TABLE cfop (CFOP SMALLINT, Ano INTEGER, Descricao TEXT, PRIMARY KEY (CFOP, Ano))",
+        "CREATE TABLE IndicesEconomicos (CodigoIndice INTEGER, Data TEXT, Valor REAL, PRIMARY KEY (CodigoIndice, Data))",
+        "INSERT INTO UF VALUES ('29','QX'), ('35','SP'), ('90','EX'), ('19','RJ')",
+        "INSERT INTO AliquotaUF VALUES ('29', 20.5, 12, 18), ('19', 22, 12, 20)",
+        "INSERT INTO Municipios VALUES ('2900108','Abaré','001',2900108,'QX'), "
+        "('2900207','Água Fria','002',2900207,'QX'), ('2904001','Barra do Rio','040',2904001,'QX'), "
+        "('3550308','São Paulo','001',3550308,'SP'), ('3304557','Rio de Janeiro','001',3304557,'RJ')",
+        "INSERT INTO cfop VALUES (5102, 2017, 'Venda'), (5102, 2022, 'Venda'), (5117, 2017, 'Venda a ordem'), "
+        "(6110, 2022, 'Venda'), (1101, 2019, 'Compra')",
+    };
+
+    QTemporaryDir dir_;
+    QStringList errors_;
+};
+
+} // namespace
+
+TEST_F(ReferenceLookupsTest, QuotesAndAccentsAreJustPartOfTheValue) {
+    exec(QStringLiteral("INSERT INTO Contribuintes VALUES (?, ?)"),
+         {QStringLiteral("290000009"), QStringLiteral("CASA D'ÁGUA COMÉRCIO LTDA")});
+    EXPECT_EQ(TaxpayerIEByName(QStringLiteral("CASA D'ÁGUA COMÉRCIO LTDA")), QStringLiteral("290000009"));
+    EXPECT_TRUE(TaxpayerExists(QStringLiteral("290000009")));
+    EXPECT_FALSE(TaxpayerExists(QStringLiteral("x' OR '1'='1")));
+    EXPECT_EQ(TaxpayerIEByName(QStringLiteral("x' OR '1'='1")), QString());
+    EXPECT_FALSE(TaxpayerExists(QString()));
+
+    exec(QStringLiteral("INSERT INTO Declarante VALUES ('JOÃO D''ÁVILA', 'QX-0''1', 'QX')"));
+    EXPECT_TRUE(AccountantExists(QStringLiteral("QX-0'1"), QStringLiteral("QX")));
+    EXPECT_FALSE(AccountantExists(QStringLiteral("QX-0'1"), QStringLiteral("SP")));
+
+    exec(QStringLiteral("INSERT INTO Atividades VALUES ('4731800', 'Comércio varejista de combustíveis')"));
+    EXPECT_TRUE(ActivityExists(QStringLiteral("4731800")));
+    EXPECT_EQ(ActivityDescription(QStringLiteral("4731800")), QStringLiteral("Comércio varejista de combustíveis"));
+    EXPECT_FALSE(ActivityExists(QStringLiteral("4731800'")));
+    EXPECT_TRUE(errors_.isEmpty()) << errors_.join(u'\n').toStdString();
+}
+
+TEST_F(ReferenceLookupsTest, DeclarationsOfATaxpayer) {
+    const QString ie = QStringLiteral("290000009");
+    EXPECT_FALSE(TaxpayerHasDeclarations(ie));
+    EXPECT_EQ(LatestRectification(ie, QStringLiteral("2024"), QStringLiteral("01")), QString());
+    EXPECT_EQ(LatestTipoEncerrante(ie), QString());
+
+    declaration(ie, QStringLiteral("2023"), QStringLiteral("12"), QStringLiteral("00"), QStringLiteral("A"));
+    declaration(ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("00"), QStringLiteral("B"));
+    declaration(ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("01"), QStringLiteral("C"));
+    declaration(ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("D"));
+    declaration(QStringLiteral("290000050"), QStringLiteral("2025"), QStringLiteral("01"), QStringLiteral("00"),
+                QStringLiteral("E"));
+    EXPECT_TRUE(TaxpayerHasDeclarations(ie));
+    EXPECT_EQ(LatestRectification(ie, QStringLiteral("2024"), QStringLiteral("01")), QStringLiteral("02"));
+    EXPECT_EQ(LatestRectification(ie, QStringLiteral("2024"), QStringLiteral("02")), QString());
+    // The latest period, and within it the lowest rectification.
+    EXPECT_EQ(LatestTipoEncerrante(ie), QStringLiteral("B"));
+
+    exec(QStringLiteral("INSERT INTO Encerrantes VALUES (?,?,?,?,?,?,?)"),
+         {ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("00"), QStringLiteral("BX'7"), 3, 2});
+    EXPECT_EQ(NozzleProduct(ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("00"),
+                            QStringLiteral("BX'7"), 3), 2);
+    EXPECT_EQ(NozzleProduct(ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("00"),
+                            QStringLiteral("BX'7"), 4), 0);
+
+    EXPECT_FALSE(DeclarationHasTare(ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("00")));
+    exec(QStringLiteral("INSERT INTO Tare VALUES (?, '2024', '01', '00', '123')"), {ie});
+    EXPECT_TRUE(DeclarationHasTare(ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("00")));
+    EXPECT_FALSE(DeclarationHasTare(ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("01")));
+}
+
+TEST_F(ReferenceLookupsTest, StatesMunicipalitiesAndRates) {
+    EXPECT_EQ(NumericStateCode(QStringLiteral("QX")), QStringLiteral("29"));
+    EXPECT_EQ(LetterStateCode(QStringLiteral("90")), QStringLiteral("EX"));
+    EXPECT_EQ(LetterStateCode(QStringLiteral("09")), QString());
+    EXPECT_DOUBLE_EQ(InternalRate(QStringLiteral("29")), 20.5);
+    EXPECT_DOUBLE_EQ(InternalRate(QStringLiteral("35")), 0.0);
+
+    EXPECT_TRUE(IsHomeStateMunicipality(2900207));
+    EXPECT_FALSE(IsHomeStateMunicipality(3550308));
+    EXPECT_EQ(MunicipalityNameByIBGE(3550308), QStringLiteral("São Paulo"));
+    EXPECT_EQ(MunicipalityNameByIBGE(1), QString());
+
+    auto names = [](const QList<MunicipalityRow>& rows) {
+        QStringList out;
+        for (const auto& r : rows) out << r.descricao;
+        return out;
+    };
+    EXPECT_EQ(names(MunicipalityList(0)),
+              (QStringList{QStringLiteral("Abaré"), QStringLiteral("Água Fria"), QStringLiteral("Barra do Rio")}));
+    EXPECT_EQ(names(MunicipalityList(1, QStringLiteral("SP"))), QStringList{QStringLiteral("São Paulo")});
+    EXPECT_EQ(names(MunicipalityList(1, QStringLiteral("RJ"))), QStringList{QStringLiteral("Rio de Janeiro")});
+    EXPECT_EQ(MunicipalityList(2).size(), 5);
+    EXPECT_EQ(MunicipalityList(1, QStringLiteral("SP")).front().codIBGE, 3550308);
+
+    const auto states = StateList();
+    ASSERT_EQ(states.size(), 4);
+    EXPECT_EQ(states.front().uf, QStringLiteral("EX"));
+    EXPECT_EQ(states.back().uf, QStringLiteral("SP"));
+}
+
+TEST_F(ReferenceLookupsTest, AcceptedRatesBySegmentStateAndPeriod) {
+    const QString rj = QStringLiteral("19");   // A 22, N 12, CF 20
+    // Segment S from April 2023: the fixed rate of the state, whatever the table holds.
+    EXPECT_TRUE(IsAcceptedRate(rj, QStringLiteral("2023"), QStringLiteral("S"), QStringLiteral("05"), 21));
+    EXPECT_FALSE(IsAcceptedRate(rj, QStringLiteral("2023"), QStringLiteral("S"), QStringLiteral("05"), 20));
+    EXPECT_TRUE(IsAcceptedRate(rj, QStringLiteral("2023"), QStringLiteral("S"), QStringLiteral("04"), 21));
+    // Before: the CF rule (the CF rate, from 2016 on).
+    EXPECT_TRUE(IsAcceptedRate(rj, QStringLiteral("2023"), QStringLiteral("S"), QStringLiteral("03"), 20));
+    EXPECT_FALSE(IsAcceptedRate(rj, QStringLiteral("2023"), QStringLiteral("S"), QStringLiteral("03"), 21));
+    EXPECT_FALSE(IsAcceptedRate(rj, QStringLiteral("2015"), QStringLiteral("S"), QStringLiteral("12"), 20));
+    // A state without a fixed rate keeps the CF rule after April 2023.
+    exec(QStringLiteral("INSERT INTO AliquotaUF VALUES ('03', 17, 12, 17)"));
+    EXPECT_TRUE(IsAcceptedRate(QStringLiteral("03"), QStringLiteral("2024"), QStringLiteral("S"),
+                               QStringLiteral("01"), 17));
+    EXPECT_TRUE(IsAcceptedRate(QStringLiteral("29"), QStringLiteral("2024"), QStringLiteral("S"),
+                               QStringLiteral("01"), 20));
+    // Segments P and Q: the internal rate, or N from 2013 on.
+    EXPECT_TRUE(IsAcceptedRate(rj, QStringLiteral("2012"), QStringLiteral("P"), QStringLiteral("06"), 22));
+    EXPECT_FALSE(IsAcceptedRate(rj, QStringLiteral("2012"), QStringLiteral("P"), QStringLiteral("06"), 12));
+    EXPECT_TRUE(IsAcceptedRate(rj, QStringLiteral("2013"), QStringLiteral("Q"), QStringLiteral("01"), 12));
+    EXPECT_FALSE(IsAcceptedRate(rj, QStringLiteral("2013"), QStringLiteral("Q"), QStringLiteral("01"), 20));
+    // The file's rate divided by 100 matches however the division rounds.
+    EXPECT_TRUE(IsAcceptedRate(QStringLiteral("29"), QStringLiteral("2020"), QStringLiteral("P"),
+                               QStringLiteral("01"), 2050 / 100.0));
+}
+
+TEST_F(ReferenceLookupsTest, CfopTableYearAndView) {
+    EXPECT_EQ(cfopTableYear(QStringLiteral("2010")), QStringLiteral("2017"));
+    EXPECT_EQ(cfopTableYear(QStringLiteral("2019")), QStringLiteral("2019"));
+    EXPECT_EQ(cfopTableYear(QStringLiteral("2030")), QStringLiteral("2022"));
+    EXPECT_TRUE(IsCFOPOfYear(QStringLiteral("5117"), QStringLiteral("2010")));    // the 2017 list
+    EXPECT_FALSE(IsCFOPOfYear(QStringLiteral("5117"), QStringLiteral("2030")));   // not in the 2022 list
+    EXPECT_TRUE(IsCFOPOfYear(QStringLiteral("6110"), QStringLiteral("2030")));
+    EXPECT_TRUE(IsCFOPOfYear(QStringLiteral("1101"), QStringLiteral("2019")));
+    EXPECT_FALSE(IsCFOPOfYear(QStringLiteral("1101"), QStringLiteral("2020")));
+    EXPECT_FALSE(IsCFOPOfYear(QStringLiteral("51'2"), QStringLiteral("2017")));
+
+    EXPECT_TRUE(IsCFOPOfView(QStringLiteral("1102"), 0, 0));
+    EXPECT_TRUE(IsCFOPOfView(QStringLiteral("2102"), 0, 1));
+    EXPECT_TRUE(IsCFOPOfView(QStringLiteral("3102"), 0, 2));
+    EXPECT_TRUE(IsCFOPOfView(QStringLiteral("5102"), 1, 0));
+    EXPECT_TRUE(IsCFOPOfView(QStringLiteral("6102"), 1, 1));
+    EXPECT_TRUE(IsCFOPOfView(QStringLiteral("7102"), 1, 2));
+    EXPECT_FALSE(IsCFOPOfView(QStringLiteral("5102"), 0, 0));
+    EXPECT_FALSE(IsCFOPOfView(QStringLiteral("1102"), 0, 1));
+    EXPECT_FALSE(IsCFOPOfView(QStringLiteral("4102"), 1, 0));
+    EXPECT_FALSE(IsCFOPOfView(QString(), 0, 0));
+}
+
+TEST_F(ReferenceLookupsTest, LawsTributesAndIndices) {
+    exec(QStringLiteral("INSERT INTO Leis VALUES (98, 'TARE', 'Crédito d''outro', '2009-01-01', NULL)"));
+    exec(QStringLiteral("INSERT INTO LeisDeb VALUES (98, 'OUTROS', 'Débito', '2009-01-01', NULL)"));
+    exec(QStringLiteral("INSERT INTO LeisD VALUES (99, 'DED', 'Dedução', '2009-01-01', NULL)"));
+    EXPECT_EQ(CreditLawKind(98), QStringLiteral("TARE"));
+    EXPECT_EQ(DebitLawKind(98), QStringLiteral("OUTROS"));
+    EXPECT_EQ(DeductionLawKind(98), QString());
+    EXPECT_TRUE(DeductionLawExists(99));
+    EXPECT_FALSE(CreditLawExists(99));
+    EXPECT_EQ(CreditLawDescription(QStringLiteral("98")), QStringLiteral("Crédito d'outro"));
+    EXPECT_EQ(DeductionLawDescription(QStringLiteral("99")), QStringLiteral("Dedução"));
+    EXPECT_EQ(DebitLawDescription(QStringLiteral("9'8")), QString());
+
+    exec(QStringLiteral("INSERT INTO Tributos VALUES ('1006', 'ICMS Normal', '01', 0, '1')"));
+    EXPECT_TRUE(TributeExists(QStringLiteral("1006"), 0));
+    EXPECT_FALSE(TributeExists(QStringLiteral("1006"), 1));
+
+    EXPECT_FALSE(LatestIndexDate().isValid());
+    exec(QStringLiteral("INSERT INTO IndicesEconomicos VALUES (5, '2024-01-01', 0.0097), (5, '2024-02-01', 0.008), "
+                        "(4, '2024-06-01', 1000)"));
+    EXPECT_EQ(LatestIndexDate(), QDate(2024, 2, 1));
+    EXPECT_TRUE(errors_.isEmpty());
+}
+
+TEST_F(ReferenceLookupsTest, ARefusedStatementReachesTheHandlerAndAnswersNone) {
+    exec(QStringLiteral("DROP TABLE Tare"));
+    EXPECT_FALSE(DeclarationHasTare(QStringLiteral("290000009"), QStringLiteral("2024"), QStringLiteral("01"),
+                                    QStringLiteral("00")));
+    ASSERT_EQ(errors_.size(), 1);
+    EXPECT_TRUE(errors_.front().contains(QStringLiteral("Tare"), Qt::CaseInsensitive));
+}
