@@ -1,0 +1,32 @@
+#include "registry/ActivityList.h"
+
+#include "common/ErrorLog.h"
+#include "registry/RegistrySql.h"
+
+#include <QSqlQuery>
+
+namespace vexa::registry {
+
+namespace {
+QList<ActivityRow> read(const QString& statement) {
+    QList<ActivityRow> rows;
+    QSqlQuery q;
+    QString error;
+    if (!sql::prepare(q, statement, &error) || !sql::exec(q, &error)) {
+        reportUnhandledError(error);
+        return rows;
+    }
+    while (q.next()) rows << ActivityRow{sql::text(q.value(0)), sql::text(q.value(1))};
+    return rows;
+}
+} // namespace
+
+QList<ActivityRow> activitiesByCode() {
+    return read(QStringLiteral("SELECT Codigo, Descricao FROM Atividades ORDER BY Codigo"));
+}
+
+QList<ActivityRow> activitiesByDescription() {
+    return read(QStringLiteral("SELECT Codigo, Descricao FROM Atividades ORDER BY Descricao, Codigo"));
+}
+
+} // namespace vexa::registry
