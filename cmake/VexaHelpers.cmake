@@ -27,8 +27,15 @@ function(vexa_add_test name)
   vexa_warnings(${name})
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VEXA_TODAY=15/03/2024;VEXA_SOURCE_DIR=${PROJECT_SOURCE_DIR};VEXA_BIN_DIR=${CMAKE_BINARY_DIR}/bin;LC_ALL=C.UTF-8"
-               TIMEOUT 600)
+    PROPERTIES TIMEOUT 600)
+  # gtest_discover_tests splits a property value at every ';', which would keep
+  # only the first variable of the environment. A script run after the
+  # discovered tests are added sets the whole list on each of them.
+  set(env "QT_QPA_PLATFORM=offscreen;VEXA_TODAY=15/03/2024;VEXA_SOURCE_DIR=${PROJECT_SOURCE_DIR};VEXA_BIN_DIR=${CMAKE_BINARY_DIR}/bin;LC_ALL=C.UTF-8")
+  set(env_script "${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake")
+  file(WRITE "${env_script}"
+    "if(DEFINED ${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT [==[${env}]==])\nendif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${env_script}")
 endfunction()
 
 function(vexa_warnings target)

@@ -1,12 +1,11 @@
 #include "common/ErrorLog.h"
 #include "storage/Database.h"
 #include "storage/ReferenceLookups.h"
+#include "support/TempProgramFolder.h"
 
-#include <QDir>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
+#include <memory>
 #include <gtest/gtest.h>
 
 using namespace vexa;
@@ -14,37 +13,29 @@ using namespace vexa::storage;
 
 namespace {
 
-// A small database holding just the rows these lookups read, opened as the
-// "Vexa" connection.
+// A fresh program folder whose reference and registry tables are emptied and
+// refilled with just the rows these lookups read.
 class ReferenceLookupsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("DB")));
-        const ProgramFolder folder(dir_.path());
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lookup-setup"));
-            db.setDatabaseName(folder.dbFile());
-            ASSERT_TRUE(db.open());
-            QSqlQuery q(db);
-            for (const char* sql : kSchema) ASSERT_TRUE(q.exec(QString::fromUtf8(sql))) << sql << ": " << q.lastError().text().toStdString();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("lookup-setup"));
-        QString error;
-        ASSERT_TRUE(storage::open(folder, &error)) << error.toStdString();
+        folder_ = std::make_unique<test::TempProgramFolder>();
+        for (const char* table : {"Contribuintes", "Declarante", "Atividades", "CNAE15", "Municipios", "UF",
+                                  "AliquotaUF", "Tributos", "Vexas", "Encerrantes", "Tare", "Leis", "LeisD",
+                                  "LeisDeb", "cfop", "IndicesEconomicos"})
+            exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
+        for (const char* sql : kRows) exec(QString::fromUtf8(sql));
         setUnhandledErrorHandler([this](const QString& m) { errors_ << m; });
     }
     void TearDown() override {
         setUnhandledErrorHandler({});
-        storage::close();
+        folder_.reset();
     }
 
     void exec(const QString& sql, const QVariantList& values = {}) {
         QSqlQuery q(storage::db());
-        ASSERT_TRUE(q.prepare(sql)) << q.lastError().text().toStdString();
+        ASSERT_TRUE(q.prepare(sql)) << sql.toStdString() << ": " << q.lastError().text().toStdString();
         for (const QVariant& v : values) q.addBindValue(v);
-        ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
+        ASSERT_TRUE(q.exec()) << sql.toStdString() << ": " << q.lastError().text().toStdString();
     }
     void declaration(const QString& ie, const QString& ano, const QString& mes, const QString& ret,
                      const QString& tipoEncerrante = {}) {
@@ -52,42 +43,26 @@ protected:
              {ie, ano, mes, ret, tipoEncerrante});
     }
 
-    static constexpr const char* kSchema[] = {
-        "CREATE TABLE Contribuintes (IE TEXT PRIMARY KEY, RazaoSocial TEXT)",
-        "CREATE TABLE Declarante (Nome TEXT, CRC TEXT, UF TEXT, PRIMARY KEY (CRC, UF))",
-        "CREATE TABLE Atividades (Codigo TEXT PRIMARY KEY, Descricao TEXT)",
-        "CREATE TABLE CNAE15 (CNAE TEXT PRIMARY KEY)",
-        "CREATE TABLE Municipios (CodigoID TEXT PRIMARY KEY, Descricao TEXT, ID TEXT, CodIBGE INTEGER, UF TEXT)",
-        "CREATE TABLE UF (Codigo TEXT PRIMARY KEY, UF TEXT)",
-        "CREATE TABLE AliquotaUF (CodigoUF TEXT PRIMARY KEY, Aliquota REAL, AliquotaN REAL, AliquotaCF REAL)",
-        "CREATE TABLE Tributos (CodigoID TEXT PRIMARY KEY, Descricao TEXT, ID TEXT, Tipo SMALLINT, Distribuicao TEXT)",
-        "CREATE TABLE Vexas (IE TEXT, Ano TEXT, Mes TEXT, Retificacao TEXT, TipoEncerrante TEXT, "
-        "PRIMARY KEY (IE, Ano, Mes, Retificacao))",
-        "CREATE TABLE Encerrantes (IE TEXT, Ano TEXT, Mes TEXT, Retificacao TEXT, NSerieBomba TEXT, NBico INTEGER, "
-        "PRODUTO INTEGER)",
-        "CREATE TABLE Tare (IE TEXT, Ano TEXT, Mes TEXT, Retificacao TEXT, NumeroTare TEXT)",
-        "CREATE TABLE Leis (CodLei INTEGER PRIMARY KEY, Tipo TEXT, DescLei TEXT, PerRLeiIni TEXT, PerRLeiFim TEXT)",
-        "CREATE TABLE LeisD (CodLei INTEGER PRIMARY KEY, Tipo TEXT, DescLei TEXT, PerRLeiIni TEXT, PerRLeiFim TEXT)",
-        "CREATE TABLE LeisDeb (CodLei INTEGER PRIMARY KEY, Tipo TEXT, DescLei TEXT, PerRLeiIni TEXT, PerRLeiFim TEXT)",
-        "CREATE TABLE cfop (CFOP SMALLINT, Ano INTEGER, Descricao TEXT, PRIMARY KEY (CFOP, Ano))",
-        "CREATE TABLE IndicesEconomicos (CodigoIndice INTEGER, Data TEXT, Valor REAL, PRIMARY KEY (CodigoIndice, Data))",
-        "INSERT INTO UF VALUES ('29','QX'), ('35','SP'), ('90','EX'), ('19','RJ')",
-        "INSERT INTO AliquotaUF VALUES ('29', 20.5, 12, 18), ('19', 22, 12, 20)",
-        "INSERT INTO Municipios VALUES ('2900108','Abaré','001',2900108,'QX'), "
-        "('2900207','Água Fria','002',2900207,'QX'), ('2904001','Barra do Rio','040',2904001,'QX'), "
-        "('3550308','São Paulo','001',3550308,'SP'), ('3304557','Rio de Janeiro','001',3304557,'RJ')",
-        "INSERT INTO cfop VALUES (5102, 2017, 'Venda'), (5102, 2022, 'Venda'), (5117, 2017, 'Venda a ordem'), "
-        "(6110, 2022, 'Venda'), (1101, 2019, 'Compra')",
+    static constexpr const char* kRows[] = {
+        "INSERT INTO UF (Codigo, UF) VALUES ('29','QX'), ('35','SP'), ('90','EX'), ('19','RJ')",
+        "INSERT INTO AliquotaUF (CodigoUF, Aliquota, AliquotaN, AliquotaCF) VALUES ('29', 20.5, 12, 18), "
+        "('19', 22, 12, 20)",
+        "INSERT INTO Municipios (CodigoID, Descricao, ID, CodIBGE, UF) VALUES "
+        "('2900108','Abaré','001',2900108,'QX'), ('2900207','Água Fria','002',2900207,'QX'), "
+        "('2904001','Barra do Rio','040',2904001,'QX'), ('3550308','São Paulo','001',3550308,'SP'), "
+        "('3304557','Rio de Janeiro','001',3304557,'RJ')",
+        "INSERT INTO cfop (CFOP, Ano, Descricao) VALUES (5102, 2017, 'Venda'), (5102, 2022, 'Venda'), "
+        "(5117, 2017, 'Venda a ordem'), (6110, 2022, 'Venda'), (1101, 2019, 'Compra')",
     };
 
-    QTemporaryDir dir_;
+    std::unique_ptr<test::TempProgramFolder> folder_;
     QStringList errors_;
 };
 
 } // namespace
 
 TEST_F(ReferenceLookupsTest, QuotesAndAccentsAreJustPartOfTheValue) {
-    exec(QStringLiteral("INSERT INTO Contribuintes VALUES (?, ?)"),
+    exec(QStringLiteral("INSERT INTO Contribuintes (IE, RazaoSocial) VALUES (?, ?)"),
          {QStringLiteral("290000009"), QStringLiteral("CASA D'ÁGUA COMÉRCIO LTDA")});
     EXPECT_EQ(TaxpayerIEByName(QStringLiteral("CASA D'ÁGUA COMÉRCIO LTDA")), QStringLiteral("290000009"));
     EXPECT_TRUE(TaxpayerExists(QStringLiteral("290000009")));
@@ -95,11 +70,11 @@ TEST_F(ReferenceLookupsTest, QuotesAndAccentsAreJustPartOfTheValue) {
     EXPECT_EQ(TaxpayerIEByName(QStringLiteral("x' OR '1'='1")), QString());
     EXPECT_FALSE(TaxpayerExists(QString()));
 
-    exec(QStringLiteral("INSERT INTO Declarante VALUES ('JOÃO D''ÁVILA', 'QX-0''1', 'QX')"));
+    exec(QStringLiteral("INSERT INTO Declarante (Nome, CRC, UF) VALUES ('JOÃO D''ÁVILA', 'QX-0''1', 'QX')"));
     EXPECT_TRUE(AccountantExists(QStringLiteral("QX-0'1"), QStringLiteral("QX")));
     EXPECT_FALSE(AccountantExists(QStringLiteral("QX-0'1"), QStringLiteral("SP")));
 
-    exec(QStringLiteral("INSERT INTO Atividades VALUES ('4731800', 'Comércio varejista de combustíveis')"));
+    exec(QStringLiteral("INSERT INTO Atividades (Codigo, Descricao) VALUES ('4731800', 'Comércio varejista de combustíveis')"));
     EXPECT_TRUE(ActivityExists(QStringLiteral("4731800")));
     EXPECT_EQ(ActivityDescription(QStringLiteral("4731800")), QStringLiteral("Comércio varejista de combustíveis"));
     EXPECT_FALSE(ActivityExists(QStringLiteral("4731800'")));
@@ -124,7 +99,7 @@ TEST_F(ReferenceLookupsTest, DeclarationsOfATaxpayer) {
     // The latest period, and within it the lowest rectification.
     EXPECT_EQ(LatestTipoEncerrante(ie), QStringLiteral("B"));
 
-    exec(QStringLiteral("INSERT INTO Encerrantes VALUES (?,?,?,?,?,?,?)"),
+    exec(QStringLiteral("INSERT INTO Encerrantes (IE, Ano, Mes, Retificacao, NSerieBomba, NBico, Produto) VALUES (?,?,?,?,?,?,?)"),
          {ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("00"), QStringLiteral("BX'7"), 3, 2});
     EXPECT_EQ(NozzleProduct(ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("00"),
                             QStringLiteral("BX'7"), 3), 2);
@@ -132,7 +107,7 @@ TEST_F(ReferenceLookupsTest, DeclarationsOfATaxpayer) {
                             QStringLiteral("BX'7"), 4), 0);
 
     EXPECT_FALSE(DeclarationHasTare(ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("00")));
-    exec(QStringLiteral("INSERT INTO Tare VALUES (?, '2024', '01', '00', '123')"), {ie});
+    exec(QStringLiteral("INSERT INTO Tare (IE, Ano, Mes, Retificacao, NumeroTare) VALUES (?, '2024', '01', '00', '123')"), {ie});
     EXPECT_TRUE(DeclarationHasTare(ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("00")));
     EXPECT_FALSE(DeclarationHasTare(ie, QStringLiteral("2024"), QStringLiteral("01"), QStringLiteral("01")));
 }
@@ -178,7 +153,7 @@ TEST_F(ReferenceLookupsTest, AcceptedRatesBySegmentStateAndPeriod) {
     EXPECT_FALSE(IsAcceptedRate(rj, QStringLiteral("2023"), QStringLiteral("S"), QStringLiteral("03"), 21));
     EXPECT_FALSE(IsAcceptedRate(rj, QStringLiteral("2015"), QStringLiteral("S"), QStringLiteral("12"), 20));
     // A state without a fixed rate keeps the CF rule after April 2023.
-    exec(QStringLiteral("INSERT INTO AliquotaUF VALUES ('03', 17, 12, 17)"));
+    exec(QStringLiteral("INSERT INTO AliquotaUF (CodigoUF, Aliquota, AliquotaN, AliquotaCF) VALUES ('03', 17, 12, 17)"));
     EXPECT_TRUE(IsAcceptedRate(QStringLiteral("03"), QStringLiteral("2024"), QStringLiteral("S"),
                                QStringLiteral("01"), 17));
     EXPECT_TRUE(IsAcceptedRate(QStringLiteral("29"), QStringLiteral("2024"), QStringLiteral("S"),
@@ -217,9 +192,9 @@ TEST_F(ReferenceLookupsTest, CfopTableYearAndView) {
 }
 
 TEST_F(ReferenceLookupsTest, LawsTributesAndIndices) {
-    exec(QStringLiteral("INSERT INTO Leis VALUES (98, 'TARE', 'Crédito d''outro', '2009-01-01', NULL)"));
-    exec(QStringLiteral("INSERT INTO LeisDeb VALUES (98, 'OUTROS', 'Débito', '2009-01-01', NULL)"));
-    exec(QStringLiteral("INSERT INTO LeisD VALUES (99, 'DED', 'Dedução', '2009-01-01', NULL)"));
+    exec(QStringLiteral("INSERT INTO Leis (CodLei, Tipo, DescLei, PerRLeiIni, PerRLeiFim) VALUES (98, 'TARE', 'Crédito d''outro', '2009-01-01', NULL)"));
+    exec(QStringLiteral("INSERT INTO LeisDeb (CodLei, Tipo, DescLei, PerRLeiIni, PerRLeiFim) VALUES (98, 'OUTROS', 'Débito', '2009-01-01', NULL)"));
+    exec(QStringLiteral("INSERT INTO LeisD (CodLei, Tipo, DescLei, PerRLeiIni, PerRLeiFim) VALUES (99, 'DED', 'Dedução', '2009-01-01', NULL)"));
     EXPECT_EQ(CreditLawKind(98), QStringLiteral("TARE"));
     EXPECT_EQ(DebitLawKind(98), QStringLiteral("OUTROS"));
     EXPECT_EQ(DeductionLawKind(98), QString());
@@ -229,12 +204,12 @@ TEST_F(ReferenceLookupsTest, LawsTributesAndIndices) {
     EXPECT_EQ(DeductionLawDescription(QStringLiteral("99")), QStringLiteral("Dedução"));
     EXPECT_EQ(DebitLawDescription(QStringLiteral("9'8")), QString());
 
-    exec(QStringLiteral("INSERT INTO Tributos VALUES ('1006', 'ICMS Normal', '01', 0, '1')"));
+    exec(QStringLiteral("INSERT INTO Tributos (CodigoID, Descricao, ID, Tipo, Distribuicao) VALUES ('1006', 'ICMS Normal', '01', 0, '1')"));
     EXPECT_TRUE(TributeExists(QStringLiteral("1006"), 0));
     EXPECT_FALSE(TributeExists(QStringLiteral("1006"), 1));
 
     EXPECT_FALSE(LatestIndexDate().isValid());
-    exec(QStringLiteral("INSERT INTO IndicesEconomicos VALUES (5, '2024-01-01', 0.0097), (5, '2024-02-01', 0.008), "
+    exec(QStringLiteral("INSERT INTO IndicesEconomicos (CodigoIndice, Data, Valor) VALUES (5, '2024-01-01', 0.0097), (5, '2024-02-01', 0.008), "
                         "(4, '2024-06-01', 1000)"));
     EXPECT_EQ(LatestIndexDate(), QDate(2024, 2, 1));
     EXPECT_TRUE(errors_.isEmpty());
@@ -246,4 +221,13 @@ TEST_F(ReferenceLookupsTest, ARefusedStatementReachesTheHandlerAndAnswersNone) {
                                     QStringLiteral("00")));
     ASSERT_EQ(errors_.size(), 1);
     EXPECT_TRUE(errors_.front().contains(QStringLiteral("Tare"), Qt::CaseInsensitive));
+}
+
+TEST(ReferenceLookupsOnDeliveredData, CfopListsOfTheTableYears) {
+    test::TempProgramFolder folder;
+    EXPECT_TRUE(IsCFOPOfYear(QStringLiteral("5102"), QStringLiteral("2010")));
+    EXPECT_TRUE(IsCFOPOfYear(QStringLiteral("5102"), QStringLiteral("2030")));
+    EXPECT_TRUE(IsCFOPOfYear(QStringLiteral("6108"), QStringLiteral("2022")));
+    EXPECT_FALSE(IsCFOPOfYear(QStringLiteral("5100"), QStringLiteral("2022")));
+    EXPECT_FALSE(IsCFOPOfYear(QStringLiteral("4102"), QStringLiteral("2017")));
 }
