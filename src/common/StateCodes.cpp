@@ -3,13 +3,13 @@
 namespace vexa {
 
 const QStringList& letterStateCodes() {
-    // The 26 states and the Federal District with their usual codes, except
-    // that the home state is known here as QX; "EX" stands for abroad.
+    // The federative units as the table `UF` pairs them with numeric codes,
+    // the home state being QX ("29"), and "EX" for abroad ("90").
     static const QStringList codes = {
         QStringLiteral("AC"), QStringLiteral("AL"), QStringLiteral("AM"), QStringLiteral("AP"),
-        QStringLiteral("CE"), QStringLiteral("DF"), QStringLiteral("ES"), QStringLiteral("EX"),
-        QStringLiteral("GO"), QStringLiteral("MA"), QStringLiteral("MG"), QStringLiteral("MS"),
-        QStringLiteral("MT"), QStringLiteral("PA"), QStringLiteral("PB"), QStringLiteral("PE"),
+        QStringLiteral("BA"), QStringLiteral("CE"), QStringLiteral("DF"), QStringLiteral("ES"),
+        QStringLiteral("EX"), QStringLiteral("GO"), QStringLiteral("MA"), QStringLiteral("MG"),
+        QStringLiteral("MS"), QStringLiteral("PA"), QStringLiteral("PB"), QStringLiteral("PE"),
         QStringLiteral("PI"), QStringLiteral("PR"), QStringLiteral("QX"), QStringLiteral("RJ"),
         QStringLiteral("RN"), QStringLiteral("RO"), QStringLiteral("RR"), QStringLiteral("RS"),
         QStringLiteral("SC"), QStringLiteral("SE"), QStringLiteral("SP"), QStringLiteral("TO"),

@@ -1,4 +1,5 @@
 #include "common/ErrorLog.h"
+#include "common/StateCodes.h"
 #include "storage/Database.h"
 #include "storage/ReferenceLookups.h"
 #include "support/TempProgramFolder.h"
@@ -230,4 +231,25 @@ TEST(ReferenceLookupsOnDeliveredData, CfopListsOfTheTableYears) {
     EXPECT_TRUE(IsCFOPOfYear(QStringLiteral("6108"), QStringLiteral("2022")));
     EXPECT_FALSE(IsCFOPOfYear(QStringLiteral("5100"), QStringLiteral("2022")));
     EXPECT_FALSE(IsCFOPOfYear(QStringLiteral("4102"), QStringLiteral("2017")));
+}
+
+TEST(ReferenceLookupsOnDeliveredData, StateTableMatchesTheFixedCodeLists) {
+    test::TempProgramFolder folder;
+    QStringList letters;
+    QStringList numbers;
+    for (const StateRow& row : StateList()) {
+        letters << row.uf;
+        numbers << row.codigo;
+        EXPECT_EQ(NumericStateCode(row.uf), row.codigo);
+        EXPECT_EQ(LetterStateCode(row.codigo), row.uf);
+    }
+    EXPECT_EQ(letters, letterStateCodes());   // both in letter-code order
+    numbers.sort();
+    EXPECT_EQ(numbers, numericStateCodes());
+    EXPECT_EQ(NumericStateCode(QStringLiteral("QX")), QStringLiteral("29"));
+    EXPECT_EQ(NumericStateCode(QStringLiteral("EX")), QStringLiteral("90"));
+
+    const auto home = MunicipalityList(0);
+    EXPECT_GE(home.size(), 100);
+    for (const MunicipalityRow& m : home) EXPECT_EQ(m.uf, QStringLiteral("QX")) << m.descricao.toStdString();
 }
