@@ -51,11 +51,21 @@ def render(header, rows):
 
 
 def write_table(name, header, rows, key, widths=None, directory=None, check_only=False):
-    """Checks the rows and writes <directory>/<name>.csv; answers the path."""
+    """Checks the rows and writes <directory>/<name>.csv; answers the path.
+
+    With check_only the file is not written but must already hold exactly these rows."""
     check_rows(name, header, rows, key, widths)
     text = render(header, rows)
     path = os.path.join(directory or REFERENCE_DIR, name + ".csv")
-    if not check_only:
+    if check_only:
+        try:
+            with open(path, encoding="utf-8", newline="") as f:
+                current = f.read()
+        except OSError as e:
+            raise TableError(f"{path}: {e.strerror}")
+        if current != text:
+            raise TableError(f"{path}: differs from what the generator writes; run it again")
+    else:
         with open(path, "w", encoding="utf-8", newline="") as f:
             f.write(text)
     return path
