@@ -13,10 +13,14 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QTimer>
+#include <QTranslator>
 
 using namespace vexa;
 
@@ -72,6 +76,11 @@ int main(int argc, char** argv) {
     // 3. Application title, dates in the Brazilian way.
     QCoreApplication::setApplicationName(kAppTitle);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    // Qt's own texts (file dialogs, edit menus) in Portuguese where the translation is installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
 
     // 4. The data module: the error handler first, then the start-up upgrade.
     app::installErrorHandler(folder, prompter);
@@ -109,7 +118,9 @@ int main(int argc, char** argv) {
         splash.reset();
     }
 
-    // 7. The message loop until the main window closes.
+    // 7. The message loop until the main window closes. The window fills the
+    // screen even where no window manager maximises it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     return application.exec();
 }

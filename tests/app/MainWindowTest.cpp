@@ -57,6 +57,13 @@ TEST(MainWindow, CaptionAndDatabaseFolderInTheStatusBar) {
     EXPECT_EQ(f.window->statusPanel(1)->text(),
               QStringLiteral("Base de Dados: ") + QDir::toNativeSeparators(f.dir.path() + QStringLiteral("/DB/")));
     EXPECT_TRUE(f.window->statusPanel(0)->text().isEmpty());
+
+    // A command's hint shows in the first panel and leaves the database folder in place.
+    QAction* exit = f.window->toolBar()->actions().last();
+    exit->showStatusText(f.window->toolBar());
+    EXPECT_EQ(f.window->statusPanel(0)->text(), QStringLiteral("Finaliza o Programa"));
+    EXPECT_TRUE(f.window->statusPanel(1)->isVisible());
+    EXPECT_TRUE(f.window->statusPanel(1)->text().startsWith(QStringLiteral("Base de Dados: ")));
 }
 
 TEST(MainWindow, ToolbarButtonsInOrderWithTheirHints) {

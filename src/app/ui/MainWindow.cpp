@@ -4,6 +4,7 @@
 #include "app/ui/HelpWindow.h"
 #include "app/ui/IndexProgressWindow.h"
 #include "app/ui/ProgramConfig.h"
+#include "common/ErrorLog.h"
 #include "storage/DataModule.h"
 
 #include <QAction>
@@ -14,23 +15,12 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
 
 namespace vexa::app {
 
-namespace {
-// The index list is matched without regard to case, as the file may have been
-// copied from a system that does not keep it.
-QString indexListPath(const ProgramFolder& folder) {
-    const QDir dir(folder.root());
-    const QStringList matches = dir.entryList({kIndexListFile}, QDir::Files | QDir::CaseSensitive);
-    if (!matches.isEmpty()) return dir.filePath(matches.first());
-    for (const QString& name : dir.entryList(QDir::Files))
-        if (name.compare(kIndexListFile, Qt::CaseInsensitive) == 0) return dir.filePath(name);
-    return folder.file(kIndexListFile);
-}
-} // namespace
 
 MainWindow::MainWindow(const ProgramFolder& folder, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), folder_(folder), prompter_(prompter) {
@@ -39,7 +29,11 @@ MainWindow::MainWindow(const ProgramFolder& folder, Prompter& prompter, QWidget*
 
     dialogRunner_ = [](QDialog& dialog) { dialog.exec(); };
     reindexer_ = [this](storage::RebuildProgress* progress, Prompter& p) {
-        return storage::DataModule::rebuildIndexes(folder_, indexListPath(folder_), progress, p);
+        QString error;
+        const bool end = storage::DataModule::rebuildIndexes(
+            folder_, storage::DataModule::indexListFile(folder_), progress, p, &error);
+        if (!error.isEmpty()) reportUnhandledError(error);
+        return end;
     };
 
     // The window's picture fills the client area and stays hidden.
@@ -60,8 +54,9 @@ MainWindow::MainWindow(const ProgramFolder& folder, Prompter& prompter, QWidget*
     panels_[0]->setObjectName(QStringLiteral("StatusPanel0"));
     panels_[1] = new QLabel(this);
     panels_[1]->setObjectName(QStringLiteral("StatusPanel1"));
-    statusBar()->addWidget(panels_[0], 1);
-    statusBar()->addPermanentWidget(panels_[1], 3);
+    panels_[0]->setMinimumWidth(260);
+    statusBar()->addWidget(panels_[0], 0);
+    statusBar()->addWidget(panels_[1], 1);
 }
 
 MainWindow::~MainWindow() = default;
@@ -203,7 +198,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shownOnce_) return;
     shownOnce_ = true;
     if (quitWhenShown_) {
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        ending_ = true;
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return;
     }
     // The changes page opens over the window once it is on screen.
@@ -244,6 +240,16 @@ void MainWindow::reindexFiles() {
     // The rebuild closed the database: the program ends without the backup question.
     ending_ = true;
     close();
+}
+
+bool MainWindow::event(QEvent* event) {
+    // The hint of the command under the mouse goes to the first panel; the
+    // database folder stays in the second.
+    if (event->type() == QEvent::StatusTip) {
+        panels_[0]->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

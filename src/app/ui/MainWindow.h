@@ -24,7 +24,6 @@ namespace vexa::app {
 
 inline const QString kMainCaption = QStringLiteral("VEXA - Eletrônica versão 10.0");
 inline const QString kWindowPicture = QStringLiteral("VexaFundo.jpg");
-inline const QString kIndexListFile = QStringLiteral("VexaIdx90.ini");
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -61,6 +60,7 @@ public:
     bool isEnding() const { return ending_; }
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;

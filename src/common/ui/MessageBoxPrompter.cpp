@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vexa {
 
@@ -12,8 +13,12 @@ QWidget* owner(QWidget* parent) { return parent ? parent : QApplication::activeW
 void MessageBoxPrompter::warn(const QString& m) { QMessageBox::warning(owner(parent_), kAppTitle, m); }
 
 bool MessageBoxPrompter::ask(const QString& q) {
-    return QMessageBox::question(owner(parent_), kAppTitle, q, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, kAppTitle, q, QMessageBox::Yes | QMessageBox::No, owner(parent_));
+    // The answers read in Portuguese whether or not Qt's own translations are installed.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sim"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Não"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void MessageBoxPrompter::error(const QString& m) {
