@@ -142,6 +142,9 @@ InitOutcome layOutProgramFolder(const ProgramFolder& folder, const QString& deli
         discard();
         return failed(QStringLiteral("Não foi possível gravar %1: %2").arg(dbFile, QString::fromStdString(ec.message())));
     }
+    // The temporary file was private to its owner; the database reads like any other file.
+    QFile::setPermissions(dbFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                      QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     if (message) *message = QStringLiteral("Pasta do programa preparada: %1").arg(folder.root());
     return InitOutcome::Done;
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <stdexcept>
 
 namespace vexa::test {
@@ -38,8 +39,11 @@ const QString& templateFolder() {
 } // namespace
 
 QString TempProgramFolder::deliveredDir() {
+    // The copy the build lays beside the executables; the source tree's data/
+    // when the build has not made it (a test target built on its own).
     const QString bin = qEnvironmentVariable("VEXA_BIN_DIR");
-    if (!bin.isEmpty()) return QDir(bin).filePath(QStringLiteral("delivered"));
+    const QString built = QDir(bin).filePath(QStringLiteral("delivered"));
+    if (!bin.isEmpty() && QFileInfo(built + QStringLiteral("/reference")).isDir()) return built;
     return QDir(qEnvironmentVariable("VEXA_SOURCE_DIR")).filePath(QStringLiteral("data"));
 }
 
