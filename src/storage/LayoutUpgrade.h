@@ -27,7 +27,7 @@ public:
     bool hasLayoutVersion(bool* has);  // the "979" row of Controle
     bool writeLayoutVersion();         // in one transaction
     bool ensureItem15Activity();       // CNAE15 "3511501"
-    bool ensureRateComplementRevenue();// Tributos "105"
+    bool ensureRateComplementRevenue(); // Tributos "105"
 
     const QString& error() const { return error_; }
 
