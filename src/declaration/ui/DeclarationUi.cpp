@@ -1,0 +1,1 @@
+// Screens of the declaration are added by their own area files.
