@@ -564,6 +564,8 @@ void FrmContribuintes::localizar() {
         edtRazaoSocial_->setFocus(Qt::OtherFocusReason);
     }
     show();
+    raise();
+    activateWindow();
     if (found) edtRazaoSocial_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -346,6 +346,8 @@ void FrmResponsaveis::localizar() {
         edtNome_->setFocus(Qt::OtherFocusReason);
     }
     show();
+    raise();
+    activateWindow();
     if (found) edtNome_->setFocus(Qt::OtherFocusReason);
 }
 
