@@ -1,6 +1,8 @@
 #include "app/ui/Screens.h"
 
 #include "app/ui/MainWindow.h"
+#include "registry/ui/FrmContribuintes.h"
+#include "registry/ui/FrmResponsaveis.h"
 
 namespace vexa::app {
 
@@ -8,7 +10,8 @@ namespace vexa::app {
 //   window.setOpener(Command::Contribuintes, [](QWidget* p) { FrmContribuintes(p).exec(); });
 // Commands not listed here are shown and do nothing yet.
 void registerScreens(MainWindow& window) {
-    (void)window;
+    window.setOpener(Command::Contribuintes, [](QWidget* p) { registry::ui::FrmContribuintes::open(p); });
+    window.setOpener(Command::Contabilistas, [](QWidget* p) { registry::ui::FrmResponsaveis::open(p); });
 }
 
 } // namespace vexa::app
