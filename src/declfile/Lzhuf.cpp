@@ -217,17 +217,10 @@ private:
     // starting near the end can be compared without wrapping. Starts all zero.
     std::array<std::uint8_t, kWindow + kLookAhead - 1> text_{};
     // Binary search trees of the window positions, one per first byte; the
-    // root of the tree of byte b hangs as the right child of kWindow + 1 + b.
-    // Links are 16 bits wide and kept together so the whole search stays in
-    // the processor's first-level cache.
-    struct Node {
-        std::array<std::uint16_t, 2> kid; // smaller, greater-or-equal
-        std::uint16_t dad;
-    };
-    std::array<Node, kWindow + 257> tree_{};
-    std::uint16_t& lson(int p) { return tree_[p].kid[0]; }
-    std::uint16_t& rson(int p) { return tree_[p].kid[1]; }
-    std::uint16_t& dad(int p) { return tree_[p].dad; }
+    // roots hang from rson_[kWindow + 1 + byte].
+    std::array<int, kWindow + 1> lson_{};
+    std::array<int, kWindow + 257> rson_{};
+    std::array<int, kWindow + 1> dad_{};
     int matchPosition_ = 0; // distance back minus one
     int matchLength_ = 0;
     AdaptiveHuffman huff_;
@@ -266,16 +259,26 @@ void Encoder::insertNode(int r) {
     const std::uint8_t* key = &text_[r];
     int p = kWindow + 1 + key[0];
     int cmp = 1;
-    rson(r) = lson(r) = kNil;
+    rson_[r] = lson_[r] = kNil;
     matchLength_ = 0;
     for (;;) {
-        std::uint16_t& next = tree_[p].kid[cmp >= 0 ? 1 : 0];
-        if (next == kNil) {
-            next = std::uint16_t(r);
-            dad(r) = std::uint16_t(p);
-            return;
+        if (cmp >= 0) {
+            if (rson_[p] != kNil) {
+                p = rson_[p];
+            } else {
+                rson_[p] = r;
+                dad_[r] = p;
+                return;
+            }
+        } else {
+            if (lson_[p] != kNil) {
+                p = lson_[p];
+            } else {
+                lson_[p] = r;
+                dad_[r] = p;
+                return;
+            }
         }
-        p = next;
         const std::uint8_t* other = &text_[p];
         const int i = firstDifference(key, other);
         cmp = i < kLookAhead ? int(key[i]) - int(other[i]) : 0;
@@ -290,45 +293,45 @@ void Encoder::insertNode(int r) {
         }
     }
     // Equal over the whole look-ahead: r replaces p.
-    dad(r) = dad(p);
-    lson(r) = lson(p);
-    rson(r) = rson(p);
-    dad(lson(p)) = std::uint16_t(r);
-    dad(rson(p)) = std::uint16_t(r);
-    if (rson(dad(p)) == p)
-        rson(dad(p)) = std::uint16_t(r);
+    dad_[r] = dad_[p];
+    lson_[r] = lson_[p];
+    rson_[r] = rson_[p];
+    dad_[lson_[p]] = r;
+    dad_[rson_[p]] = r;
+    if (rson_[dad_[p]] == p)
+        rson_[dad_[p]] = r;
     else
-        lson(dad(p)) = std::uint16_t(r);
-    dad(p) = kNil;
+        lson_[dad_[p]] = r;
+    dad_[p] = kNil;
 }
 
 void Encoder::deleteNode(int p) {
-    if (dad(p) == kNil) return;
+    if (dad_[p] == kNil) return;
     int q;
-    if (rson(p) == kNil) {
-        q = lson(p);
-    } else if (lson(p) == kNil) {
-        q = rson(p);
+    if (rson_[p] == kNil) {
+        q = lson_[p];
+    } else if (lson_[p] == kNil) {
+        q = rson_[p];
     } else {
-        q = lson(p);
-        if (rson(q) != kNil) {
+        q = lson_[p];
+        if (rson_[q] != kNil) {
             do {
-                q = rson(q);
-            } while (rson(q) != kNil);
-            rson(dad(q)) = lson(q);
-            dad(lson(q)) = dad(q);
-            lson(q) = lson(p);
-            dad(lson(p)) = std::uint16_t(q);
+                q = rson_[q];
+            } while (rson_[q] != kNil);
+            rson_[dad_[q]] = lson_[q];
+            dad_[lson_[q]] = dad_[q];
+            lson_[q] = lson_[p];
+            dad_[lson_[p]] = q;
         }
-        rson(q) = rson(p);
-        dad(rson(p)) = std::uint16_t(q);
+        rson_[q] = rson_[p];
+        dad_[rson_[p]] = q;
     }
-    dad(q) = dad(p);
-    if (rson(dad(p)) == p)
-        rson(dad(p)) = std::uint16_t(q);
+    dad_[q] = dad_[p];
+    if (rson_[dad_[p]] == p)
+        rson_[dad_[p]] = q;
     else
-        lson(dad(p)) = std::uint16_t(q);
-    dad(p) = kNil;
+        lson_[dad_[p]] = q;
+    dad_[p] = kNil;
 }
 
 // The code of a symbol is its path from the root: 0 for the first child of a
@@ -363,8 +366,8 @@ QByteArray Encoder::run(QByteArrayView input) {
     BitWriter writer(total / 2 + 16);
     out_ = &writer;
 
-    for (int i = kWindow + 1; i <= kWindow + 256; ++i) rson(i) = kNil;
-    for (int i = 0; i < kWindow; ++i) dad(i) = kNil;
+    for (int i = kWindow + 1; i <= kWindow + 256; ++i) rson_[i] = kNil;
+    for (int i = 0; i < kWindow; ++i) dad_[i] = kNil;
 
     int s = 0;
     int r = kWindow - kLookAhead;
