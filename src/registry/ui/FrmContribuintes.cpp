@@ -238,7 +238,7 @@ void FrmContribuintes::buildScreen() {
     layout->addWidget(bar);
     layout->addLayout(form);
     layout->addStretch(1);
-    resize(760, 470);
+    resize(760, 380);
 
     // Tab order: the key, then the data in reading order.
     setTabOrder(edtIE_, edtCgcCpf_);
@@ -349,6 +349,7 @@ void FrmContribuintes::leaveKey() {
         keyWarningPending_ = true;
         QTimer::singleShot(0, this, [this, message = key.message] {
             keyWarningPending_ = false;
+            if (!isVisible()) return;
             prompter_.warn(message);
             if (state_ == State::KeySearch) edtIE_->setFocus(Qt::OtherFocusReason);
         });
@@ -501,6 +502,7 @@ void FrmContribuintes::novo() {
     if (state_ == State::Edit || state_ == State::Insert) return;
     loading_ = true;
     edtIE_->clear();
+    edtIE_->setCursorPosition(0);
     loading_ = false;
     enterKey();
     edtIE_->setFocus(Qt::OtherFocusReason);

@@ -87,6 +87,7 @@ void FrmResponsaveis::buildScreen() {
     keyRow->addWidget(edtCRC_);
     keyRow->addSpacing(16);
     keyRow->addWidget(new QLabel(QStringLiteral("UF:")));
+    keyRow->addSpacing(4);
     keyRow->addWidget(edtUF_);
     keyRow->addStretch(1);
     fields->addWidget(new QLabel(QStringLiteral("CRC:")), row, 0);
@@ -97,6 +98,7 @@ void FrmResponsaveis::buildScreen() {
     phoneRow->addWidget(edtTelefone_);
     phoneRow->addSpacing(16);
     phoneRow->addWidget(new QLabel(QStringLiteral("CPF:")));
+    phoneRow->addSpacing(4);
     phoneRow->addWidget(edtCPF_);
     phoneRow->addStretch(1);
     fields->addWidget(new QLabel(QStringLiteral("Telefone:")), row, 0);
@@ -167,12 +169,11 @@ void FrmResponsaveis::enterCrc() {
     edtCRC_->clear();
     edtUF_->clear();
     loading_ = false;
-    key_ = {};
 }
 
 void FrmResponsaveis::enterUf() {
+    // The key is the typed CRC (its first 10 characters) with the typed state.
     startKeySearch();
-    key_ = {crcKey(edtCRC_->text()), edtUF_->text()};
     QTimer::singleShot(0, edtUF_, [e = edtUF_] { e->selectAll(); });
 }
 
@@ -185,6 +186,7 @@ void FrmResponsaveis::leaveUf() {
         ufWarningPending_ = true;
         QTimer::singleShot(0, this, [this, key] {
             ufWarningPending_ = false;
+            if (!isVisible()) return;
             prompter_.warn(key.message);
             if (state_ == State::KeySearch) focusField(key.field);
         });

@@ -63,7 +63,6 @@ private:
     Searcher searcher_;
     State state_ = State::Browse;
     AccountantKey current_;   // the row on show
-    AccountantKey key_;       // the key being searched
     Declarante loaded_;
     bool loading_ = false;
     bool ufWarningPending_ = false;
