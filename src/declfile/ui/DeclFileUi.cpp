@@ -1,0 +1,1 @@
+// Screens of the declaration file are added by their own area files.
