@@ -39,10 +39,10 @@ bool createDomicileBRows(const DeclarationKey& key, qint64 cidadeB, QString* err
 // and `NotasFiscal` are deleted. Runs inside the caller's transaction.
 bool removeDomicileBRows(const DeclarationKey& key, QString* error);
 
-// The period whose pump meters and tanks a new declaration of a fuel retailer
-// takes: the taxpayer's periods with their highest rectification, newest
-// first, the second of them. Empty retificacao when there is none.
-DeclarationKey pumpSourceDeclaration(const QString& ie);
+// The declaration whose pump meters and tanks a new declaration of a fuel
+// retailer takes: of the taxpayer's periods before the new one, the latest,
+// with its highest rectification. Empty retificacao when there is none.
+DeclarationKey pumpSourceDeclaration(const DeclarationKey& newKey);
 
 // Copies `Encerrantes` (NSerieBomba, NBico, Produto; LeituraFinal becomes
 // LeituraInicial) and `EstTanque` (EstTanque, PRODUTO) of `from` into `to`.
