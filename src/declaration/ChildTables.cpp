@@ -87,7 +87,7 @@ bool deleteDeclarationRows(const DeclarationKey& key, QString* error) {
     return true;
 }
 
-bool createDomicileBRows(const DeclarationKey& key, qint64 cidadeB, QString* error) {
+bool createAllDomicileBRows(const DeclarationKey& key, qint64 cidadeB, QString* error) {
     QSqlQuery q;
     for (const BCopy& c : kBCopies) {
         const QString table = QString::fromLatin1(c.table);
@@ -111,7 +111,7 @@ bool createDomicileBRows(const DeclarationKey& key, qint64 cidadeB, QString* err
     return true;
 }
 
-bool removeDomicileBRows(const DeclarationKey& key, QString* error) {
+bool removeAllDomicileBRows(const DeclarationKey& key, QString* error) {
     static const QStringList tables = {QStringLiteral("MovimentacaoPorOperacoes42"),
                                        QStringLiteral("MovimentacaoPorUF"), QStringLiteral("SaidasMun"),
                                        QStringLiteral("MercadMuni"), QStringLiteral("NotasFiscal")};

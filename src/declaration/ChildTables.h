@@ -32,12 +32,12 @@ bool deleteDeclarationRows(const DeclarationKey& key, QString* error);
 // and `Aliquota`, a row with the same classifying fields, domicile "B",
 // `CidadeID` = cidadeB and zero amounts (when no such B row exists yet).
 // Runs inside the caller's transaction.
-bool createDomicileBRows(const DeclarationKey& key, qint64 cidadeB, QString* error);
+bool createAllDomicileBRows(const DeclarationKey& key, qint64 cidadeB, QString* error);
 
 // Item 3.10 is no longer "Sim": the domicile-"B" rows of
 // `MovimentacaoPorOperacoes42`, `MovimentacaoPorUF`, `SaidasMun`, `MercadMuni`
 // and `NotasFiscal` are deleted. Runs inside the caller's transaction.
-bool removeDomicileBRows(const DeclarationKey& key, QString* error);
+bool removeAllDomicileBRows(const DeclarationKey& key, QString* error);
 
 // The declaration whose pump meters and tanks a new declaration of a fuel
 // retailer takes: of the taxpayer's periods before the new one, the latest,

@@ -113,8 +113,8 @@ SaveResult postDeclaration(VexaRow& row, bool isNew) {
         const std::optional<VexaRow> stored = loadVexa(row.key());
         ok = updateVexa(row, &error);
         if (ok && stored && stored->MudaDomicilio != row.MudaDomicilio) {
-            ok = row.changedDomicile() ? createDomicileBRows(row.key(), row.CidadeB, &error)
-                                       : removeDomicileBRows(row.key(), &error);
+            ok = row.changedDomicile() ? createAllDomicileBRows(row.key(), row.CidadeB, &error)
+                                       : removeAllDomicileBRows(row.key(), &error);
         }
     }
     if (!ok || !tx.commit()) {
