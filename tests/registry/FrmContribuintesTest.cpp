@@ -325,3 +325,24 @@ TEST_F(FrmContribuintesTest, NavigatorAndNovo) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FrmContribuintesTest, EnterMovesThroughTheFieldsInReadingOrder) {
+    saved(completeTaxpayer(kIE1));
+    open();
+    typeIE(kIE1, Qt::Key_Return);
+    QStringList order{focused()};
+    for (int i = 0; i < 11; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        settle();
+        order << focused();
+    }
+    // The password group is not on show: a password is stored.
+    EXPECT_EQ(order, (QStringList{"EdtCGC_CPF", "EdtRazaoSocial", "cbAtividadeCodigo", "cbAtividadeDescricao", "cbUF",
+                                  "cbMunicipio", "rbUnico", "rbFiscal", "rbNormal", "chkPortadorTare", "chkUsuarioECF",
+                                  "EdtEmail"}));
+    EXPECT_EQ(screen->state(), Frm::State::Browse);  // moving through changes nothing
+}
+
+} // namespace

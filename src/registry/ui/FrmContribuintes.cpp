@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -55,6 +56,7 @@ QRadioButton* addChoice(QButtonGroup* group, QGridLayout* layout, const QString&
                         int id, int column) {
     auto* rb = new QRadioButton(caption);
     rb->setObjectName(name);
+    rb->installEventFilter(group->parent());
     group->addButton(rb, id);
     layout->addWidget(rb, 0, column);
     return rb;
@@ -162,6 +164,8 @@ void FrmContribuintes::buildScreen() {
     chkTare_->setObjectName(QStringLiteral("chkPortadorTare"));
     chkEcf_ = new QCheckBox(QStringLiteral("Usuário de ECF?"), dataArea_);
     chkEcf_->setObjectName(QStringLiteral("chkUsuarioECF"));
+    chkTare_->installEventFilter(this);
+    chkEcf_->installEventFilter(this);
 
     gbSenha_ = new QGroupBox(QStringLiteral("Senha"), dataArea_);
     gbSenha_->setObjectName(QStringLiteral("gbSenha"));
@@ -312,6 +316,15 @@ void FrmContribuintes::refillMunicipalities(const QString& uf) {
 // ---- the key ---------------------------------------------------------------------
 
 bool FrmContribuintes::eventFilter(QObject* watched, QEvent* event) {
+    // The choices and the boxes move on with Enter too (they take no click from it).
+    if (event->type() == QEvent::KeyPress && (qobject_cast<QRadioButton*>(watched) || qobject_cast<QCheckBox*>(watched))) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            focusNextChild();
+            return true;
+        }
+    }
     if (watched == edtIE_) {
         if (event->type() == QEvent::FocusIn) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
