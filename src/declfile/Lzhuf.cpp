@@ -206,6 +206,7 @@ private:
 class Encoder {
 public:
     QByteArray run(QByteArrayView input);
+    int longestCode() const { return longestCode_; }
 
 private:
     void insertNode(int r);
@@ -223,6 +224,7 @@ private:
     std::array<int, kWindow + 1> dad_{};
     int matchPosition_ = 0; // distance back minus one
     int matchLength_ = 0;
+    int longestCode_ = 0;
     AdaptiveHuffman huff_;
     BitWriter* out_ = nullptr;
 };
@@ -347,6 +349,7 @@ void Encoder::putSymbol(int symbol) {
         words[depth >> 5] |= std::uint32_t(k & 1) << (depth & 31);
         ++depth;
     } while ((k = huff_.prnt[k]) != kRoot);
+    longestCode_ = std::max(longestCode_, depth);
     const int top = (depth - 1) >> 5;
     out_->put(words[top], depth - 32 * top);
     for (int w = top - 1; w >= 0; --w) out_->put(words[w], 32);
@@ -418,9 +421,11 @@ QString truncatedReason(std::uint32_t length) {
 
 } // namespace
 
-QByteArray encode(QByteArrayView input) {
+QByteArray encode(QByteArrayView input, EncodeStats* stats) {
     auto encoder = std::make_unique<Encoder>();
-    return encoder->run(input);
+    QByteArray coded = encoder->run(input);
+    if (stats) stats->longestCode = encoder->longestCode();
+    return coded;
 }
 
 std::uint64_t maxRestorable(std::uint64_t codedSize) {

@@ -13,9 +13,14 @@
 
 namespace vexa::declfile::lzhuf {
 
+// What a coding pass wrote, for diagnostics.
+struct EncodeStats {
+    int longestCode = 0; // bits of the longest literal or length code written
+};
+
 // Codes `input` and answers the coded bytes (empty for an empty input). The
 // output is bit-compatible with every conforming LZHUF decoder.
-QByteArray encode(QByteArrayView input);
+QByteArray encode(QByteArrayView input, EncodeStats* stats = nullptr);
 
 // The most bytes that `codedSize` coded bytes can ever restore: every symbol
 // takes at least one bit and a match (at most 60 bytes) at least ten.
