@@ -34,7 +34,7 @@ HelpWindow::HelpWindow(const ProgramFolder& folder, const QString& page, bool sh
 
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("WebBrowser1"));
-    browser_->setOpenExternalLinks(false);
+    browser_->setOpenExternalLinks(true);   // web addresses open in the system browser
     browser_->setSearchPaths({folder.root()});
 
     auto* layout = new QVBoxLayout(this);

@@ -22,6 +22,16 @@
 namespace vexa::app {
 
 
+namespace {
+// A toolbar button shows its caption's underlined letter and answers Alt+letter,
+// except where the letter is a menu title's (Alt+C stays with "&Cadastro").
+void showMnemonic(QAction* action) {
+    const QKeySequence key = QKeySequence::mnemonic(action->text());
+    if (key == QKeySequence(Qt::ALT | Qt::Key_C) || key == QKeySequence(Qt::ALT | Qt::Key_F)) return;
+    action->setIconText(action->text());
+}
+} // namespace
+
 MainWindow::MainWindow(const ProgramFolder& folder, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), folder_(folder), prompter_(prompter) {
     setObjectName(QStringLiteral("FrmPrincipal"));
@@ -99,6 +109,7 @@ void MainWindow::buildToolBar() {
         action->setObjectName(QLatin1String(b.name));
         // The standalone slip keeps its button, hidden: no button or menu item opens it.
         if (b.command == Command::DareAvulso) action->setVisible(false);
+        showMnemonic(action);
         toolBar_->addAction(action);
     }
     auto* exit = new QAction(QStringLiteral("Sai&r"), this);
@@ -106,6 +117,7 @@ void MainWindow::buildToolBar() {
     exit->setToolTip(QStringLiteral("Finaliza o Programa"));
     exit->setStatusTip(QStringLiteral("Finaliza o Programa"));
     connect(exit, &QAction::triggered, this, &MainWindow::exitProgram);
+    showMnemonic(exit);
     toolBar_->addAction(exit);
 }
 

@@ -1,5 +1,7 @@
 #include "app/ui/Splash.h"
 
+#include "common/Prompter.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -23,6 +25,7 @@ std::unique_ptr<QSplashScreen> showSplash(const ProgramFolder& folder) {
 
     auto splash = std::make_unique<QSplashScreen>(QPixmap::fromImage(image));
     splash->setObjectName(QStringLiteral("FrmSplash"));
+    splash->setWindowTitle(kAppTitle);
     splash->show();
     splash->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
