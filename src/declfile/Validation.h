@@ -4,16 +4,17 @@
 // error (blocking: no file is written) or an alert (the user may go on after
 // the question "Deseja continuar?").
 //
-// A run keeps the messages of every declaration it checks, each with the
-// declaration it belongs to. ValidationReport.h turns them into the HTML page
-// "vexacriticas.err" and shows it.
+// ConsistencyChecker is the export's DeclarationChecker: it runs the checks on
+// each declaration the export has read and turned into records, keeps the
+// messages of the whole run, each with the declaration it belongs to, and
+// writes the report page (ValidationReport.h).
 
 #include "common/ProgramFolder.h"
 #include "common/Prompter.h"
 #include "declaration/DeclarationKey.h"
+#include "declfile/ExportChecks.h"
 
 #include <QList>
-#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -27,7 +28,7 @@ struct ValidationMessage {
     int rule = 0;               // 1 to 61
     MessageKind kind = MessageKind::Erro;
     QString text;               // as it goes into the page (entities and CR kept)
-    // Rules 58 and 59: the CFOP list fragment, one more line after the message.
+    // Rules 58 and 59: the CFOP list of the program folder, one more line after the message.
     QString appendix;
     // Position among all messages (errors and alerts) of its declaration,
     // from 0: the row colour of the page alternates over both lists.
@@ -38,7 +39,7 @@ struct ValidationResult {
     QList<ValidationMessage> errors;
     QList<ValidationMessage> alerts;
     // Not empty when the run could not finish (a database error, a missing
-    // CFOP fragment): the export ends there and nothing is written.
+    // CFOP list file): the export ends there and nothing is written.
     QString failure;
 
     bool failed() const { return !failure.isEmpty(); }
@@ -50,25 +51,25 @@ struct ValidationResult {
     QList<int> alertRules() const;
 };
 
-// Name shown in the taxpayer block: characters 15 to 64 of the export's list
-// item, that is the first 50 characters of the `RazaoSocial` cut to 51 and
-// padded with blanks to 56.
-QString reportName(const QString& razaoSocial);
-
-// One validation run over several declarations (the export of one file). The
-// reference data the checks need (law codes, item-15 CFOP and activity lists)
-// is read once per run; each declaration is read with one statement per table.
-class Validator {
+class ConsistencyChecker final : public DeclarationChecker {
 public:
-    Validator(const ProgramFolder& folder, Prompter& prompter);
-    ~Validator();
-    Validator(const Validator&) = delete;
-    Validator& operator=(const Validator&) = delete;
+    // The CFOP list files "CFOP153" and "CFOP154" are read from the folder.
+    explicit ConsistencyChecker(const ProgramFolder& folder);
+    ~ConsistencyChecker() override;
+    ConsistencyChecker(const ConsistencyChecker&) = delete;
+    ConsistencyChecker& operator=(const ConsistencyChecker&) = delete;
 
-    // Checks one declaration and adds its messages to the run. The question of
-    // rule 55 goes through the prompter. False when the run failed
-    // (result().failure says why); the declaration's messages are then dropped.
-    bool check(const decl::DeclarationKey& key, const QString& name);
+    void beginRun() override;
+    // The question of rule 55 goes through the prompter. On a failure the
+    // declaration's messages are dropped and the run is over.
+    bool checkDeclaration(const ExportItem& item, const DeclarationData& data, const DeclarationRecords& records,
+                          Prompter& prompter, QString* failure) override;
+    bool hasErrors() const override;
+    bool hasAlerts() const override;
+    bool writeReport(const QString& path, QString* failure) override;
+
+    // Checks without records (they play no part in the checks).
+    bool check(const ExportItem& item, const DeclarationData& data, Prompter& prompter, QString* failure);
 
     const ValidationResult& result() const;
 
@@ -77,8 +78,9 @@ private:
     std::unique_ptr<Impl> d;
 };
 
-// A run of one declaration.
-ValidationResult validateDeclaration(const decl::DeclarationKey& key, const QString& name,
-                                     const ProgramFolder& folder, Prompter& prompter);
+// Reads one declaration and checks it in a run of its own. The taxpayer
+// block names the taxpayer's `RazaoSocial` as the export list shows it.
+ValidationResult validateDeclaration(const decl::DeclarationKey& key, const ProgramFolder& folder,
+                                     Prompter& prompter);
 
 } // namespace vexa::declfile
