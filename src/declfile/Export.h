@@ -53,6 +53,8 @@ struct ExportRequest {
     // When set, an alert report is written and the run goes on without the
     // question (the batch `validate`, which reports and never writes a file).
     bool alertsWithoutQuestion = false;
+    // Where the report goes; empty: "vexacriticas.err" in the program folder.
+    QString reportPath;
 };
 
 // Runs the export. The report file goes to the program folder ("vexacriticas.err").

@@ -57,8 +57,8 @@ public:
     RecordBuilder& text(const QString& value, int width, const char* field);
     RecordBuilder& raw(const QString& value, int usualWidth, const char* field);
     RecordBuilder& integer(qint64 value, int width, const char* field);
-    RecordBuilder& date(const QDate& value);
-    RecordBuilder& dateOrBlank(const QDate& value);
+    RecordBuilder& date(const QDate& value, const char* field);
+    RecordBuilder& dateOrBlank(const QDate& value, const char* field);
     RecordBuilder& flag(bool value);
     RecordBuilder& rate(double value, const char* field);
     RecordBuilder& right9(const QString& value, const char* field);
