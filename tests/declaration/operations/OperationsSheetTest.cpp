@@ -136,6 +136,56 @@ TEST_F(OperationsSheetTest, ChecksKeepTheRowInEditUntilCancelled) {
     EXPECT_EQ(rowsOf(ctx, 1102, kDomicileA), 0);
 }
 
+TEST_F(OperationsSheetTest, MovingToAnotherRowOrGridPostsThePendingRow) {
+    const OperationContext ctx = declaration();
+    store(ctx, k411, typed(ctx, k411, 1101, 10, 10));
+    store(ctx, k411, typed(ctx, k411, 1102, 20, 20));
+    sheet_->setContext(ctx);
+    sheet_->focusFirstGrid();
+    settle();
+
+    // An edited amount is stored when the cursor moves to the next row.
+    typeCell(0, OperationsModel::ValorContabil, QStringLiteral("15"));
+    typeCell(0, OperationsModel::BaseCalculo, QStringLiteral("15"));
+    ASSERT_TRUE(sheet_->isEditing());
+    grid411()->setCurrentIndex(model411()->index(1, OperationsModel::ValorContabil));
+    settle();
+    EXPECT_FALSE(sheet_->isEditing());
+    EXPECT_DOUBLE_EQ(findOperationRow(ctx.key, k411, 1101, kDomicileA)->valorContabil, 15);
+    EXPECT_EQ(model411()->row(grid411()->currentIndex().row()).cfopText(), QStringLiteral("1102"));
+    EXPECT_EQ(sheet_->totalText(0, Amount::ValorContabil), QStringLiteral("35,00"));
+
+    // Entering the interstate grid posts the row left pending in 4.1.1.
+    typeCell(1, OperationsModel::Outras, QStringLiteral("1"));
+    prompter_.queueAnswer(true);
+    sheet_->grid(OperationKind::Interstate)->setFocus();
+    settle();
+    EXPECT_EQ(sheet_->activeKind(), OperationKind::Interstate);
+    EXPECT_FALSE(sheet_->isEditing());
+    EXPECT_EQ(prompter_.last(), QStringLiteral("ask: ") + operation_msg::DivergenciaNormal);
+    EXPECT_DOUBLE_EQ(findOperationRow(ctx.key, k411, 1102, kDomicileA)->outras, 1);
+}
+
+TEST_F(OperationsSheetTest, LeavingAGridDropsARowWithoutDescription) {
+    const OperationContext ctx = declaration();
+    sheet_->setContext(ctx);
+    sheet_->focusFirstGrid();
+    settle();
+    QTest::keyClick(grid411(), '9');
+    settle();
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("999"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    settle();
+    ASSERT_TRUE(sheet_->isEditing());
+    sheet_->grid(OperationKind::Foreign)->setFocus();
+    settle();
+    EXPECT_FALSE(sheet_->isEditing());
+    EXPECT_EQ(model411()->rowCount(), 0);
+    EXPECT_TRUE(prompter_.log().isEmpty());
+}
+
 TEST_F(OperationsSheetTest, DomicileColumnsFollowItem310AndDeleteTakesTheTwin) {
     const OperationContext plain = declaration();
     sheet_->setContext(plain);
