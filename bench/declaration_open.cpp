@@ -1,11 +1,13 @@
 // Opening a declaration with 500 operation rows: finding its latest
-// rectification, reading its row, reading the operation rows and summing them
-// by direction and domicile, and computing its apuração. Budget: 50 ms.
+// rectification, reading its row, reading the operation rows of the grids,
+// their totals by direction and domicile, and its apuração. Budget: 50 ms.
 //
 // Run: build-DIR/bin/declaration_open_bench [repetitions]
 #include "common/Money.h"
 #include "declaration/Apuracao.h"
 #include "declaration/DeclarationService.h"
+#include "declaration/OperationStore.h"
+#include "declaration/OperationTotals.h"
 #include "storage/Database.h"
 #include "storage/ProgramFolderInit.h"
 
@@ -17,7 +19,6 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -79,33 +80,18 @@ bool fill() {
     return rows == 500;
 }
 
-struct Totals {
-    std::array<std::array<double, 6>, 4> sums{};   // [direction * 2 + domicile][amount]
-};
-
-// The six sums of each direction and domicile, read row by row as the
-// grids do, then the apuração of the declaration row.
+// What the screen does on opening: the row with its latest rectification,
+// every operation row of the grids, the totals of both directions by
+// domicile, and the apuração of the row.
 double openOnce() {
     const decl::OpenedDeclaration opened = decl::openDeclaration(kIE, QStringLiteral("03"), QStringLiteral("2024"));
     if (opened.isNew) return -1;
-    QSqlQuery q(storage::db());
-    q.setForwardOnly(true);
     const decl::DeclarationKey k = opened.row.key();
-    exec(q,
-         QStringLiteral("SELECT EntradaSaida, DomicilioFiscal, BaseCalculo, IsentasNaoTributadas, Outras, "
-                        "SubstituicaoTributaria, ValorContabil, ImpostoCreditado FROM MovimentacaoPorOperacoes42 "
-                        "WHERE IE = ? AND Ano = ? AND Mes = ? AND Retificacao = ? ORDER BY CodigoOperacao, "
-                        "DomicilioFiscal"),
-         {k.ie, k.ano, k.mes, k.retificacao});
-    Totals t;
-    int n = 0;
-    while (q.next()) {
-        const int slot = q.value(0).toInt() * 2 + (q.value(1).toString() == QLatin1String("B") ? 1 : 0);
-        for (int a = 0; a < 6; ++a) t.sums[size_t(slot)][size_t(a)] += q.value(2 + a).toDouble();
-        ++n;
-    }
+    const QList<decl::OperationRow> rows = decl::loadAllOperationRows(k);
+    const decl::DeclarationOperationTotals totals = decl::operationTotals(k);
     const decl::Apuracao ap = decl::computeApuracao(opened.row);
-    return n == 500 ? money::round2(ap.C73 + t.sums[0][4]) : -1;
+    if (rows.size() != 500) return -1;
+    return money::round2(ap.C73 + totals.entries.total[decl::Amount::ValorContabil]);
 }
 
 } // namespace
