@@ -1,9 +1,6 @@
 #include "declaration/ChildTables.h"
 
 #include "declaration/DeclSql.h"
-#include "storage/Database.h"
-
-#include <QSqlError>
 
 namespace vexa::decl {
 
@@ -67,24 +64,16 @@ const QStringList& childTables() {
 }
 
 bool deleteDeclarationRows(const DeclarationKey& key, QString* error) {
-    storage::Transaction tx;
-    if (!tx.started()) {
-        if (error) *error = QStringLiteral("Não foi possível iniciar a transação.");
+    sql::WriteUnit unit(QStringLiteral("delete_declaration"));
+    if (!unit.started()) {
+        if (error) *error = unit.error();
         return false;
     }
     QSqlQuery q;
     for (const QString& table : childTables() + QStringList{QStringLiteral("Vexas")}) {
-        if (!sql::run(q, QStringLiteral("DELETE FROM ") + table + kWhereKey, keyValues(key), error)) {
-            tx.rollback();
-            return false;
-        }
+        if (!sql::run(q, QStringLiteral("DELETE FROM ") + table + kWhereKey, keyValues(key), error)) return false;
     }
-    if (!tx.commit()) {
-        if (error) *error = storage::db().lastError().text();
-        tx.rollback();
-        return false;
-    }
-    return true;
+    return unit.release(error);
 }
 
 bool createAllDomicileBRows(const DeclarationKey& key, qint64 cidadeB, QString* error) {

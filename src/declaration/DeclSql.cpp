@@ -87,5 +87,37 @@ qint64 integer(const QVariant& value) {
 
 bool flag(const QVariant& value) { return !value.isNull() && value.toBool(); }
 
+namespace {
+bool plain(const QString& statement, QString* error) {
+    QSqlQuery q(storage::db());
+    if (q.exec(statement)) return true;
+    if (error) *error = q.lastError().text();
+    return false;
+}
+} // namespace
+
+WriteUnit::WriteUnit(const QString& name) : name_(name) {
+    started_ = plain(QStringLiteral("SAVEPOINT ") + name_, &error_);
+}
+
+WriteUnit::~WriteUnit() { rollback(); }
+
+bool WriteUnit::release(QString* error) {
+    if (!started_ || done_) return false;
+    if (!plain(QStringLiteral("RELEASE SAVEPOINT ") + name_, error)) {
+        rollback();
+        return false;
+    }
+    done_ = true;
+    return true;
+}
+
+void WriteUnit::rollback() {
+    if (!started_ || done_) return;
+    done_ = true;
+    plain(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name_, nullptr);
+    plain(QStringLiteral("RELEASE SAVEPOINT ") + name_, nullptr);
+}
+
 } // namespace sql
 } // namespace vexa::decl

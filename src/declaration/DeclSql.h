@@ -30,4 +30,29 @@ double real(const QVariant& value);    // null or unreadable -> 0
 qint64 integer(const QVariant& value); // null or unreadable -> 0
 bool flag(const QVariant& value);      // null and 0 are false
 
+// The writes of one save, delete or alignment as one unit: a savepoint, which
+// nests inside a transaction the caller has open (a rectification or an import
+// that runs these as part of its own work) and starts one of its own
+// otherwise. Undone unless released.
+class WriteUnit {
+public:
+    explicit WriteUnit(const QString& name);
+    ~WriteUnit();
+    WriteUnit(const WriteUnit&) = delete;
+    WriteUnit& operator=(const WriteUnit&) = delete;
+
+    bool started() const { return started_; }
+    const QString& error() const { return error_; }
+    // Keeps the writes (commits them when the unit started the transaction).
+    bool release(QString* error);
+    // Undoes the writes now.
+    void rollback();
+
+private:
+    QString name_;
+    bool started_ = false;
+    bool done_ = false;
+    QString error_;
+};
+
 } // namespace vexa::decl::sql

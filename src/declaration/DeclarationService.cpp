@@ -8,7 +8,6 @@
 #include "storage/Database.h"
 #include "storage/ReferenceLookups.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 
 namespace vexa::decl {
@@ -103,8 +102,8 @@ SaveResult postDeclaration(VexaRow& row, bool isNew) {
         copyAccountantFields(row);
     }
 
-    storage::Transaction tx;
-    if (!tx.started()) return failed(storage::db().lastError().text(), isNew);
+    sql::WriteUnit unit(QStringLiteral("save_declaration"));
+    if (!unit.started()) return failed(unit.error(), isNew);
     QString error;
     bool ok = true;
     if (isNew) {
@@ -117,9 +116,8 @@ SaveResult postDeclaration(VexaRow& row, bool isNew) {
                                        : removeAllDomicileBRows(row.key(), &error);
         }
     }
-    if (!ok || !tx.commit()) {
-        if (ok) error = storage::db().lastError().text();
-        tx.rollback();
+    if (!ok || !unit.release(&error)) {
+        unit.rollback();
         return failed(error, isNew);
     }
     SaveResult done;
@@ -146,9 +144,9 @@ DeleteOutcome deleteDeclaration(const DeclarationKey& key, Prompter& prompter, Q
 
 bool alignWithRegime(const DeclarationKey& key, const QString& tipoRegime, QString* error) {
     const QVariantList k = keyValues(key);
-    storage::Transaction tx;
-    if (!tx.started()) {
-        if (error) *error = storage::db().lastError().text();
+    sql::WriteUnit unit(QStringLiteral("align_declaration"));
+    if (!unit.started()) {
+        if (error) *error = unit.error();
         return false;
     }
     bool ok = true;
@@ -178,16 +176,7 @@ bool alignWithRegime(const DeclarationKey& key, const QString& tipoRegime, QStri
                      kWhereKey,
                  k, error);
     }
-    if (!ok) {
-        tx.rollback();
-        return false;
-    }
-    if (!tx.commit()) {
-        if (error) *error = storage::db().lastError().text();
-        tx.rollback();
-        return false;
-    }
-    return true;
+    return ok && unit.release(error);
 }
 
 bool alignWithRegime(const DeclarationKey& key, QString* error) {

@@ -7,6 +7,7 @@
 
 #include "declaration/ChildTables.h"
 #include "declaration/DeclarationService.h"
+#include "storage/Database.h"
 
 using namespace vexa;
 using namespace vexa::decl;
@@ -124,6 +125,18 @@ TEST_F(ChildTablesTest, DeleteFailingHalfWayLeavesEveryRowInPlace) {
     EXPECT_EQ(rowCounts(kMarch), before);
 
     EXPECT_TRUE(deleteDeclarationRows(kMarch, &error)) << "the connection is usable afterwards";
+}
+
+TEST_F(ChildTablesTest, DeleteJoinsATransactionTheCallerHasOpen) {
+    store(kIE, "2024", "03", "00");
+    fillEveryChildTable(kMarch);
+    const QMap<QString, int> before = rowCounts(kMarch);
+    ASSERT_TRUE(storage::db().transaction());
+    QString error;
+    ASSERT_TRUE(deleteDeclarationRows(kMarch, &error)) << error.toStdString();
+    EXPECT_EQ(rowsOf("Vexas", kMarch), 0);
+    ASSERT_TRUE(storage::db().rollback());
+    EXPECT_EQ(rowCounts(kMarch), before) << "the caller's rollback undoes it all";
 }
 
 TEST_F(ChildTablesTest, ChangeOfDomicileCreatesAndRemovesTheBRows) {
