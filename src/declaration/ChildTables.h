@@ -23,8 +23,9 @@ using StatementRunner = std::function<bool(QSqlQuery&)>;
 void setStatementRunner(StatementRunner runner);   // empty restores the default
 
 // Deletes the declaration's rows of the seventeen child tables, in order, then
-// the `Vexas` row, in one transaction. Any failure rolls everything back and
-// answers false with the engine's message. `ECF` rows are left in place.
+// the `Vexas` row, as one unit (its own transaction, or a savepoint inside the
+// caller's). Any failure undoes every delete and answers false with the
+// engine's message. `ECF` rows are left in place.
 bool deleteDeclarationRows(const DeclarationKey& key, QString* error);
 
 // Item 3.10 became "Sim": for each domicile-"A" row of the declaration's

@@ -55,7 +55,8 @@ struct SaveResult {
     bool ok() const { return saved; }
 };
 
-// Posts the declaration row in one transaction. A new row: refused before
+// Posts the declaration row as one unit (its own transaction, or a savepoint
+// inside the caller's when one is open). A new row: refused before
 // 01/2009; the accountant fields come from the taxpayer's latest declaration;
 // after the insert the code-98 other debit (from 09/2012) and, for a fuel
 // retailer, the pump meters and tanks of the previous period. An existing row
@@ -71,13 +72,13 @@ SaveResult saveDeclaration(VexaRow& row, bool isNew, Sheet sheet);
 
 enum class DeleteOutcome { Deleted, NotConfirmed, NotFound, Failed };
 // Asks "Confirma Exclusão desta VEXA?" and deletes the declaration and its
-// seventeen child tables in one transaction (`ECF` rows stay).
+// seventeen child tables as one unit (`ECF` rows stay).
 DeleteOutcome deleteDeclaration(const DeclarationKey& key, Prompter& prompter, QString* error);
 
 // ---- locating -------------------------------------------------------------------
 
 // Brings the stored declaration into line with its taxpayer's regime, by
-// direct statements in one transaction: normal regime clears 7.9 and the rate
+// direct statements run as one unit: normal regime clears 7.9 and the rate
 // complement lists; Simples Nacional clears the debit/credit items, other
 // credits, kind-N amounts to pay and the base/tax/exempt columns of the sheets.
 bool alignWithRegime(const DeclarationKey& key, const QString& tipoRegime, QString* error);
