@@ -1,0 +1,391 @@
+// Segment A of the accounting-system file: the declaration's key, its
+// taxpayer and accountant, the items typed from the books, the change of
+// domicile. Twenty-nine checks in a fixed order; then the new `Vexas` row with
+// the carried values and its computed items, the taxpayer's row brought up to
+// date and the key's old child rows removed.
+
+#include "declfile/ImportState.h"
+
+#include "common/Conversions.h"
+#include "common/DocumentChecks.h"
+#include "common/Money.h"
+#include "common/Prompter.h"
+#include "common/StateCodes.h"
+#include "declaration/Apuracao.h"
+#include "declaration/CarryOver.h"
+#include "declaration/ChildTables.h"
+#include "declaration/DeclSql.h"
+#include "declaration/VexaRow.h"
+#include "declfile/Import.h"
+#include "storage/ReferenceLookups.h"
+
+namespace vexa::declfile::import {
+
+namespace {
+
+const QString kLayout96 = QStringLiteral("informado no LEIAUTE ARQUIVO TEXTO VEXA ELETRÔNICA - VERSÃO 9.6.");
+const QString kLayout100 = QStringLiteral("informado no LEIAUTE ARQUIVO TEXTO VEXA ELETRÔNICA - VERSÃO 10.0.");
+const QString kSimplesEnding =
+    QStringLiteral("o regime de tributação do contribuinte for igual a Simples Nacional.") + kCRLF;
+
+// The child tables of a key, in the order the import removes them.
+const char* const kChildTables[] = {
+    "DemostrativoEstoque", "movimentacaoporoperacoes42", "MovimentacaoPorUF", "icmsrecolher", "SaidasMun",
+    "Encerrantes",         "EstTanque",                  "InfoAlcool",        "TARE",         "OutrosCred",
+    "OutrosDeb",           "Deducoes",                   "NotasFiscal",       "Aliquota",     "AliquotaComp",
+    "AliquotaConsumidor",  "MercadMuni",
+};
+
+const QString kWhereKey = QStringLiteral(" where IE = ? and Ano = ? and Mes = ? and Retificacao = ?");
+
+QVariantList keyValues(const decl::DeclarationKey& k) { return {k.ie, k.ano, k.mes, k.retificacao}; }
+
+QString upper(const QString& s) { return s.trimmed().toUpper(); }
+
+bool isOneOf(const QString& value, std::initializer_list<const char*> allowed) {
+    for (const char* a : allowed)
+        if (value == QLatin1String(a)) return true;
+    return false;
+}
+
+bool allDigits(const QString& s) {
+    if (s.isEmpty()) return false;
+    for (QChar c : s)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+    return true;
+}
+
+// The period as YYYYMM when year and month are digits; -1 otherwise.
+int periodNumber(const AccountHeader& h) {
+    const QString p = h.yyyymm();
+    return p.size() == 6 && allDigits(p) ? p.toInt() : -1;
+}
+
+// The header line of a declaration in the response.
+QString alreadyImportedText(const Declaration& d) {
+    return kCRLF + QStringLiteral("Inscrição Estadual: ") + formattedIE(d.header.ie) + kCRLF +
+           QStringLiteral("Razão Social: ") + d.razaoSocial + kCRLF + QStringLiteral("Período de Referência ") +
+           d.header.mes + QLatin1Char('/') + d.header.ano +
+           QStringLiteral(" Já cadastrada para esse Período de Referência.");
+}
+
+// Checks 4 to 29, after the taxpayer was found. Answers false when nothing
+// more is to be done with the declaration (already imported).
+bool checkSegmentA(Run& run, const AccountLine& line) {
+    Declaration& d = run.d;
+    ResultText& r = d.result;
+    const AccountHeader& h = d.header;
+    auto field = [&](int n) { return segmentAField(line, n); };
+
+    // 4, 5, 6: the period and the rectification
+    if (!IsValidDate(QStringLiteral("01/") + h.mes + QLatin1Char('/') + h.ano))
+        r.add(h.mmyyyy() + QStringLiteral(" Não é um período de referencia válido A."));
+    const int period = periodNumber(h);
+    if (period >= 0 && period < 200901) {
+        run.prompter.warn(kOldPeriodWarning);
+        throw ImportOldPeriod();
+    }
+    if (!IsInteger(h.retificacao))
+        r.add(h.retificacao + QStringLiteral(" Não é um valor válido para o campo retificação."));
+
+    // 7, 8: a declaration of the key already stored
+    const QSqlRecord existing =
+        run.sql.firstRow(QStringLiteral("select Importado from Vexas") + kWhereKey, keyValues(d.key));
+    if (!existing.isEmpty()) {
+        if (decl::sql::flag(existing.value(0))) {
+            r.set(alreadyImportedText(d));
+            d.alreadyImported = true;
+            return false;
+        }
+        // Left behind by an import that never finished: it goes (its child rows
+        // go once the new row is stored).
+        run.begin();
+        run.sql.write(QStringLiteral("delete from Vexas") + kWhereKey, keyValues(d.key));
+    }
+
+    // 9 to 29
+    const QString a5 = field(5);
+    if (!run.lookups.activity.get(a5, [&] { return storage::ActivityExists(a5); }))
+        r.set(a5 + QStringLiteral(" não é um código de atividade econômica válido ."));
+    if (d.activity != a5)
+        r.set(QStringLiteral("Segmento A5 - ") + a5 +
+              QStringLiteral(" Atividade Econômica Principal informada, diverge da constante no Cadastro do "
+                             "Contribuinte do Programa VEXA."));
+    if (!isOneOf(field(6).toUpper(), {"U", "M", "F"}))
+        r.set(field(6) + QStringLiteral(" não é válido para Tipo de Estabelecimento ."));
+    if (!isOneOf(field(7).toUpper(), {"S", "N"}))
+        r.set(field(7) + QStringLiteral(" não é válido para o campo Portador de Tare."));
+    if (!isBlank(field(34)) && !readDate(field(34))) r.set(QStringLiteral("Data de vencimento  do TARE inválida."));
+    if (field(7).toUpper() == QLatin1String("N") && !field(32).trimmed().isEmpty())
+        r.set(QStringLiteral("Número do TARE não deve ser informado, pois o Contribuinte não é Portador de Tare."));
+    if (!isOneOf(upper(field(8)), {"F", "C"}))
+        r.set(field(8) + QStringLiteral("Tipo de Escrituração informado inválido"));
+    const AccountAmount a9 = amountAt(line, 31, QStringLiteral("A9"));
+    if (!IsNumber(a9.text)) r.set(a9.text + QStringLiteral(" Não é um válido para o campo Saldo Inicial."));
+    const AccountAmount a10 = amountAt(line, 45, QStringLiteral("A10"));
+    if (!IsNumber(a10.text)) r.set(a10.text + QStringLiteral(" Não é um válido para o campo Saldo Final."));
+    if (!isOneOf(upper(field(11)), {"S", "N"}))
+        r.set(field(11) + QStringLiteral(" Não é um válido para o campo usuário de ECF"));
+    if (!IsValidCPF(field(12).trimmed())) r.set(QStringLiteral("CPF do declarante inválido"));
+    if (field(13).isEmpty()) r.set(QStringLiteral("Nome declarante deve ser informado."));
+    if (field(14).isEmpty()) r.set(QStringLiteral("CRC Contabilista deve ser informado."));
+    if (!IsLetterStateCode(field(15))) r.set(QStringLiteral("UF do CRC Contabilista inválida."));
+    if (!storage::AccountantExists(field(14).trimmed(), field(15).trimmed()))
+        r.set(QStringLiteral("Segmento A - CRC Contabilista e UF CRC Contabilista informado nos segmentos A14 e "
+                             "A15") +
+              kCRLF + QStringLiteral(" respectivamente, não estão cadastrados no cadastro do contabilista."));
+    if (field(16).isEmpty()) r.set(QStringLiteral("Nome Contabilista deve ser informado."));
+    if (field(17).isEmpty()) r.set(QStringLiteral("Telefone Contabilista deve ser informado."));
+    if (a5 == decl::kFuelRetailActivity && !isOneOf(field(37), {"M", "E"}))
+        r.set(QStringLiteral("Tipo de Encerrante considerado na escrituração de LMC, está incorreto."));
+    const QString a41 = field(41);
+    if (!isOneOf(a41, {"S", "N"})) r.set(QStringLiteral("Deve ser informado se houve mudança de domicílio."));
+    if (a41 == QLatin1String("S")) {
+        if (!readDate(field(43))) r.set(QStringLiteral("Data inicial do domicílio A inválida."));
+        if (!readDate(field(44))) r.set(QStringLiteral("Data final do domicílio A inválida."));
+        if (!readDate(field(45))) r.set(QStringLiteral("Data inicial do domicílio B inválida."));
+        if (!readDate(field(46))) r.set(QStringLiteral("Data final do domicílio B inválida."));
+    }
+    if (d.cityA == 0) r.set(QStringLiteral("Município inválido para o contribuinte."));
+    return true;
+}
+
+// The fourteen amounts A18 to A31 (6.4 excepted) into the row, with the
+// messages of the regime and of the items the lists now carry.
+void readItems(Run& run, const AccountLine& line, decl::VexaRow& row) {
+    Declaration& d = run.d;
+    ResultText& r = d.result;
+    const int period = periodNumber(d.header);
+
+    // 6.4 is never read: it is the balance carried from the previous period.
+    row.C64 = decl::carryC64(d.key);
+    AccountAmount values[std::size(kSegmentAAmounts)];
+    for (size_t i = 0; i < std::size(kSegmentAAmounts); ++i) {
+        const AccountAmountItem& item = kSegmentAAmounts[i];
+        if (item.field == 24) continue;
+        values[i] = amountAt(line, 203 + 14 * (item.field - 18), QStringLiteral("A%1").arg(item.field));
+    }
+    auto value = [&](int fieldNumber) { return values[size_t(fieldNumber - 18)].value; };
+
+    if (d.simples()) {
+        if (!money::isZero(value(18)))
+            r.add(QStringLiteral("Segmento A18 - Saída/prestações com Débito do Imposto, deve ser preenchido com zero "
+                                 "quando ") +
+                  kSimplesEnding);
+        if (!money::isZero(value(21)))
+            r.add(QStringLiteral("Segmento A21 - Entradas/aquisições com Crédito do Imposto, deve ser preenchido com "
+                                 "zero quando ") +
+                  kSimplesEnding);
+    }
+    if (period > 201208) {
+        if (!money::isZero(value(19)))
+            r.add(QStringLiteral("Segmento A19  – Outros Débitos, deve ser preenchido com zero, conforme ") + kLayout96 +
+                  kCRLF);
+        if (!money::isZero(value(22)))
+            r.add(QStringLiteral("Segmento A22  – Outros Créditos (Incluir os Créditos Recebidos por Transferência), "
+                                 "deve ser ") +
+                  kCR + QStringLiteral("preenchido com zero, conforme ") + kLayout96 + kCRLF);
+        if (!money::isZero(value(25)))
+            r.add(QStringLiteral("Segmento A25  – Deduções, deve ser preenchido com zero, conforme ") + kLayout96 +
+                  kCRLF);
+    }
+
+    double* const columns[] = {&row.C51, &row.C52, &row.C53, &row.C61, &row.C62, &row.C63, &row.C64,
+                               &row.C72, &row.C74, &row.C81, &row.C82, &row.C83, &row.C84, &row.C85};
+    for (size_t i = 0; i < std::size(kSegmentAAmounts); ++i) {
+        const AccountAmountItem& item = kSegmentAAmounts[i];
+        const double v = item.field == 24 ? row.C64 : values[i].value;
+        if (item.field != 24 && !IsNumber(values[i].text)) {
+            r.set(values[i].text + QStringLiteral(" Não é um válido para o campo ") + QLatin1String(item.item));
+            continue;
+        }
+        *columns[i] = v;
+        if (item.field == 18 || item.field == 20) addTo(d.debit, v);
+        if (item.field == 21 || item.field == 23 || item.field == 24) addTo(d.credit, v);
+    }
+
+    // 7.6, 7.9 and 7.13 come from the lists P, Q and S: zero here.
+    const AccountAmount a35 = amountAt(line, 432, QStringLiteral("A35"));
+    if (!IsNumber(a35.text))
+        r.set(a35.text + QStringLiteral(" Não é um válido para o campo 7.6"));
+    else if (!money::isZero(a35.value))
+        r.add(QStringLiteral("Segmento A35 - Diferencial de Alíquota, deve ser preenchido com zero, conforme ") +
+              kLayout100 + kCRLF);
+    if (period >= 201203) {
+        const AccountAmount a39 = amountAt(line, 716, QStringLiteral("A39"));
+        if (!IsNumber(a39.text))
+            r.set(a39.text + QStringLiteral(" Não é um válido para o campo 7.9"));
+        else if (!money::isZero(a39.value))
+            r.add(QStringLiteral("Segmento A39 - Complementação de Alíquota do Período (Entradas), deve ser "
+                                 "preenchido com zero, conforme informado no LEIAUTE ARQUIVO TEXTO VEXA ELETRÔNICA - "
+                                 "VERSÃO 10.0   "));
+    }
+    const AccountAmount a40 = amountAt(line, 730, QStringLiteral("A40"));
+    if (!IsNumber(a40.text))
+        r.set(a40.text + QStringLiteral(" Não é um válido para o campo 7.13"));
+    else if (!money::isZero(a40.value))
+        r.add(QStringLiteral("Segmento A40 - Diferencial de Alíquota Consumidor Final (Saídas), deve ser preenchido "
+                             "com zero, conforme ") +
+              kLayout100 + kCRLF);
+}
+
+// The taxpayer's row takes what segment A says of it.
+void updateTaxpayer(Run& run, const AccountLine& line) {
+    const QString a34 = segmentAField(line, 34);
+    QString statement = QStringLiteral(
+        "update Contribuintes set AtividadeEconomicaPrincip = ?, TipoEstabelecimento = ?, PortadorTare = ?, "
+        "TipoEscrituracao = ?, UsuarioECF = ?, NTare = ?");
+    QVariantList values{segmentAField(line, 5),
+                        decl::sql::text(upper(segmentAField(line, 6))),
+                        upper(segmentAField(line, 7)) == QLatin1String("S") ? 1 : 0,
+                        decl::sql::text(upper(segmentAField(line, 8))),
+                        upper(segmentAField(line, 11)) == QLatin1String("S") ? 1 : 0,
+                        decl::sql::text(segmentAField(line, 32).trimmed())};
+    if (!isBlank(a34)) {
+        statement += QStringLiteral(", DataVctoTARE = ?");
+        values << decl::sql::date(readDate(a34).value_or(QDate()));
+    }
+    statement += QStringLiteral(" where IE = ?");
+    values << run.d.key.ie;
+    run.sql.write(statement, values);
+}
+
+// Storing segment A: the new row, unless one of the small-balance or
+// deduction rules cancels it.
+void storeSegmentA(Run& run, const AccountLine& line) {
+    Declaration& d = run.d;
+    ResultText& r = d.result;
+    auto field = [&](int n) { return segmentAField(line, n); };
+
+    decl::VexaRow row = decl::newVexaRow(d.key);
+    row.SaldoInicialCaixa = amountAt(line, 31, QStringLiteral("A9")).value;
+    row.SaldoFinalCaixa = amountAt(line, 45, QStringLiteral("A10")).value;
+    row.CRCContador = field(14).trimmed();
+    row.UF = field(15).trimmed();
+    row.CPF = field(12).trimmed();
+    row.NomeResponsavel = field(13).trimmed();
+    row.TipoEncerrante = field(37).trimmed();
+    row.ObsEncerrantes = field(38).trimmed();
+    row.MudaDomicilio = field(41);
+    if (d.changesDomicile) {
+        const QString cidadeB = field(42).trimmed();
+        if (!cidadeB.isEmpty()) row.CidadeB = integerOf(cidadeB, QStringLiteral("A42"));
+        row.DtIniA = readDate(field(43)).value_or(QDate());
+        row.DtFimA = readDate(field(44)).value_or(QDate());
+        row.DtIniB = readDate(field(45)).value_or(QDate());
+        row.DtFimB = readDate(field(46)).value_or(QDate());
+    }
+    d.cityB = row.CidadeB;
+    row.Importado = false;
+
+    readItems(run, line, row);
+
+    const int period = periodNumber(d.header);
+    row.C710 = period < 201203 ? 0.0 : decl::carryC710(d.key);
+    row.C77 = decl::carryC77(d.key);
+    row.C714 = decl::carryC714(d.key);
+
+    const decl::Apuracao ap = decl::computeApuracao(row);
+    d.c73 = ap.C73;
+    const double c86 = money::round2(ap.C86);
+    if (!d.key.isDecember() && c86 > 0 && c86 < decl::kSmallBalance) {
+        r.set(QStringLiteral("Valores inferiores a R$ 50,00, lançados no campo 8.6 - ICMS SUBS. TRIBUTÁRIA A RECOLHER, "
+                             "devem ser acumulados para o período ") +
+              kCR +
+              QStringLiteral("seguinte no campo 8.5 - Outros Créditos, e somado ao valor do campo 8.3 - DÉBITO ICMS "
+                             "SUBSTITUIÇÃO TRIBUTÁRIA do período seguinte, ") +
+              kCR + QStringLiteral("conforme  Art. 2º, inciso I da  Portaria KORVA 916,  de 15 de junho de 2005."));
+        return;
+    }
+    if (money::round2(ap.C54) < money::round2(ap.C65) && money::round2(row.C72) > 0) {
+        r.set(QStringLiteral("Valor do campo 7.2 (Deduções) deve ser igual a zero quando valor do campo 6.5 ") + kCR +
+              QStringLiteral("(Total do Crédito) for maior  que o valor do campo 5.4 (Total do Débito)!!!"));
+        return;
+    }
+    if (money::round2(ap.C71) < money::round2(row.C72)) {
+        r.set(QStringLiteral("Valor do campo 7.2 (Deduções) deve ser  menor ou igual ao valor do campo 7.1 (Saldo "
+                             "Devedor)!!!"));
+        return;
+    }
+
+    run.begin();
+    QString error;
+    if (!decl::insertVexa(row, &error)) throw ImportHalt(error);
+    d.stored = true;
+    updateTaxpayer(run, line);
+    d.activity = field(5);
+    for (const char* table : kChildTables)
+        run.sql.write(QStringLiteral("delete from ") + QLatin1String(table) + kWhereKey, keyValues(d.key));
+}
+
+} // namespace
+
+void readSegmentA(Run& run, const AccountLine& line) {
+    Declaration& d = run.d;
+    d = Declaration{};
+    d.lines = 1;
+    d.header = readHeader(line);
+    d.key = {d.header.ie, d.header.ano, d.header.mes, d.header.retificacao};
+    ResultText& r = d.result;
+
+    // 1, 2, 3: nothing else is checked after any of them
+    if (line.length != kAccountWidthA && line.length != kAccountWidthAShort) {
+        r.set(formattedIE(d.header.ie) + QStringLiteral(" Tamanho do segmento \"A\" inválido!"));
+        return;
+    }
+    if (segmentAField(line, 33) != kAccountLayoutVersion) {
+        r.set(QStringLiteral("Versão do arquivo inválida!"));
+        return;
+    }
+    if (!run.lookups.taxpayerExists(d.header.ie)) {
+        r.set(QStringLiteral(" Inscrição Estadual não localizada no cadastro de contribuintes. "));
+        return;
+    }
+    const QSqlRecord taxpayer = run.sql.firstRow(
+        QStringLiteral("select c.RazaoSocial, c.AtividadeEconomicaPrincip, c.TipoRegime, m.CodIBGE "
+                       "from Contribuintes c left join Municipios m on m.CodigoID = c.MunicipioID where c.IE = ?"),
+        {d.header.ie});
+    d.razaoSocial = decl::sql::text(taxpayer.value(0));
+    d.activity = decl::sql::text(taxpayer.value(1));
+    d.regime = decl::sql::text(taxpayer.value(2));
+    d.cityA = decl::sql::integer(taxpayer.value(3));
+    d.changesDomicile = segmentAField(line, 41) == QLatin1String("S");
+
+    if (!checkSegmentA(run, line) || !r.isEmpty()) return;
+    storeSegmentA(run, line);
+}
+
+void finalAdjustments(Run& run) {
+    Declaration& d = run.d;
+    addTo(d.debit, d.otherDebits);
+    addTo(d.credit, d.otherCredits);
+    if (!d.key.isDecember() && d.debit > d.credit) {
+        const double a = money::round2(d.debit - d.credit - d.deductions);
+        if (a > 0 && a < decl::kSmallBalance && money::different(a, d.c73))
+            d.result.add(QStringLiteral("Valores inferiores a R$ 50,00, lançados no campo 7.3 (imposto a recolher), "
+                                        "devem ser acumulados para o período ") +
+                         kCR +
+                         QStringLiteral("seguinte no campo 6.2.1 - Outros Créditos (Imposto a Recolher inferior a R$ "
+                                        "50,00 a ser transportado para o ") +
+                         kCR + QStringLiteral("período seguinte),") + kCR +
+                         QStringLiteral("conforme  Art. 2º, inciso I da  Portaria KORVA 916,  de 15 de junho de 2005."));
+    }
+    auto set = [&](const char* column, double value) {
+        run.sql.write(QStringLiteral("update vexas set ") + QLatin1String(column) + QStringLiteral(" = ?") + kWhereKey,
+                      QVariantList{money::round2(value)} + keyValues(d.key));
+    };
+    set("c76", d.rateDifferential);
+    set("c79", d.rateComplement);
+    set("c713", d.consumerDifferential);
+    set("c62", d.otherCredits);
+    if (periodNumber(d.header) > 201208) {
+        set("c52", d.otherDebits);
+        set("c72", d.deductions);
+    }
+}
+
+void markImported(Run& run) {
+    run.sql.write(QStringLiteral("update vexas set Importado = 1") + kWhereKey, keyValues(run.d.key));
+}
+
+} // namespace vexa::declfile::import
