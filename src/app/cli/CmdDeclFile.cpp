@@ -1,4 +1,6 @@
 #include "app/cli/Cli.h"
+#include "common/ErrorLog.h"
+#include "declfile/Import.h"
 #include "declfile/QxContainer.h"
 
 #include <QFile>
@@ -8,7 +10,38 @@
 
 namespace vexa::cli {
 
-int runImport(Context& ctx, QStringList) { return notYetAvailable(ctx, QStringLiteral("import")); }
+// import FILE.txt: the accounting-system file's declarations, the response
+// printed line by line as each declaration is finished.
+int runImport(Context& ctx, QStringList args) {
+    if (args.size() != 1) {
+        ctx.err << "uso: vexa-cli import ARQUIVO.txt" << Qt::endl;
+        return Failed;
+    }
+    if (!openDatabase(ctx)) return Failed;
+    auto print = [&ctx](const declfile::ImportProgress& p) {
+        for (QString line : p.newLines) {
+            // The messages break lines with CR LF or a lone CR; the terminal gets LF.
+            line.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+            ctx.out << line << '\n';
+        }
+        ctx.out.flush();
+        return true;
+    };
+    declfile::ImportOptions options;
+    options.keepResponse = false;
+    const declfile::ImportResult r = declfile::importAccountFile(args.first(), ctx.prompter, print, options);
+    switch (r.end) {
+    case declfile::ImportEnd::FileRefused: return Failed;
+    case declfile::ImportEnd::Failed:
+        ctx.err << r.failure << Qt::endl;
+        appendErrorLog(ctx.home, r.failure, QString());
+        return Failed;
+    case declfile::ImportEnd::OldPeriod: ctx.out << declfile::kOldPeriodWarning << Qt::endl; return Refused;
+    case declfile::ImportEnd::Cancelled:
+    case declfile::ImportEnd::Finished: break;
+    }
+    return r.allImported() ? Done : Refused;
+}
 int runValidate(Context& ctx, QStringList) { return notYetAvailable(ctx, QStringLiteral("validate")); }
 int runExport(Context& ctx, QStringList) { return notYetAvailable(ctx, QStringLiteral("export")); }
 namespace {
