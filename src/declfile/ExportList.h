@@ -8,6 +8,16 @@
 
 namespace vexa::declfile {
 
+// The export screen's messages and hint.
+namespace export_msg {
+inline const QString NenhumaVexaNoPeriodo =
+    QStringLiteral("Nenhuma VEXA cadastrada para o per&iacute;odo informado!!!");
+inline const QString InformePeriodo = QStringLiteral("Informe o Período!");
+inline const QString NenhumaSelecionada =
+    QStringLiteral("Nenhuma VEXA foi selecionada, informe o período desejado e clique em Atualizar.");
+inline const QString HintPeriodo = QStringLiteral("Informe o período no formato MesAno(mmaaaa)");
+} // namespace export_msg
+
 // One ticked declaration, as taken back from its item text.
 struct ExportItem {
     QString ie;            // SoNumeros of characters 1 to 13

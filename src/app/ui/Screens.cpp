@@ -1,6 +1,7 @@
 #include "app/ui/Screens.h"
 
 #include "app/ui/MainWindow.h"
+#include "declfile/ui/FrmCopiaArquivos.h"
 #include "registry/ui/FrmContribuintes.h"
 #include "registry/ui/FrmResponsaveis.h"
 
@@ -12,6 +13,7 @@ namespace vexa::app {
 void registerScreens(MainWindow& window) {
     window.setOpener(Command::Contribuintes, [](QWidget* p) { registry::ui::FrmContribuintes::open(p); });
     window.setOpener(Command::Contabilistas, [](QWidget* p) { registry::ui::FrmResponsaveis::open(p); });
+    window.setOpener(Command::CopiarVexa, [](QWidget* p) { declfile::ui::FrmCopiaArquivos::open(p); });
 }
 
 } // namespace vexa::app
