@@ -227,8 +227,11 @@ bool OperationsSheet::post() {
 }
 
 void OperationsSheet::cancel() {
+    // A cell still being typed is closed without taking its text.
     for (QTableView* grid : grids_) {
-        if (grid->isPersistentEditorOpen(grid->currentIndex())) grid->closePersistentEditor(grid->currentIndex());
+        const QModelIndex cell = grid->currentIndex();
+        if (QWidget* editor = grid->indexWidget(cell))
+            emit grid->itemDelegateForIndex(cell)->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
     }
     for (OperationsModel* m : models_) m->revertPending();
     refreshDescription();

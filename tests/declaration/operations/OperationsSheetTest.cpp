@@ -130,7 +130,13 @@ TEST_F(OperationsSheetTest, ChecksKeepTheRowInEditUntilCancelled) {
     EXPECT_EQ(grid411()->currentIndex().column(), int(OperationsModel::ValorContabil));
     EXPECT_TRUE(sheet_->isEditing());
 
+    // Cancel while a cell is still being typed: neither the row nor the text stays.
+    grid411()->edit(model411()->index(1, OperationsModel::Outras));
+    settle();
+    ASSERT_NE(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("50"));
     sheet_->cancel();
+    settle();
     EXPECT_FALSE(sheet_->isEditing());
     EXPECT_EQ(model411()->rowCount(), 1);
     EXPECT_EQ(rowsOf(ctx, 1102, kDomicileA), 0);
