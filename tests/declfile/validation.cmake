@@ -10,3 +10,10 @@ vexa_add_test(test_declfile_validation
     validation/ReportTest.cpp
   LIBS vexa_declfile
 )
+
+vexa_add_test(test_declfile_validation_ui GUI
+  SOURCES
+    validation/ValidationFixture.cpp validation/ValidationFixture.h
+    validation/FrmValidacaoTest.cpp
+  LIBS vexa_declfile_ui
+)
