@@ -7,3 +7,11 @@ vexa_add_test(test_declfile_export
     export/ExportTest.cpp
   LIBS vexa_declfile
 )
+
+vexa_add_test(test_declfile_export_ui GUI
+  SOURCES
+    layout/LayoutFixture.cpp layout/LayoutFixture.h
+    export/ExportFixture.cpp export/ExportFixture.h
+    export/FrmCopiaArquivosTest.cpp
+  LIBS vexa_declfile_ui
+)

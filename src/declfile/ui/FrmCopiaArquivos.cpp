@@ -88,14 +88,22 @@ public:
         const struct {
             const char16_t* text;
             int column;
-        } headings[] = {{u"Inscrição Estadual", 0}, {u"Nome ou Razão Social", 14}, {u"Retificação", 70}};
+            int span;
+        } headings[] = {{u"Inscrição Estadual", 0, 13}, {u"Nome ou Razão Social", 14, 55}, {u"Retificação", 70, 12}};
+        QList<QLabel*> labels;
         int height = 0;
         for (const auto& h : headings) {
             auto* l = new QLabel(QString::fromUtf16(h.text), this);
-            l->move(indent + h.column * ch, 2);
-            l->adjustSize();
+            // A heading wider than its column breaks into lines within it.
+            l->setWordWrap(true);
+            l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+            l->setFixedWidth(h.span * ch);
+            l->setFixedHeight(l->heightForWidth(h.span * ch));
             height = std::max(height, l->height() + 4);
+            labels << l;
         }
+        for (int i = 0; i < labels.size(); ++i)
+            labels[i]->move(indent + headings[i].column * ch, height - 2 - labels[i]->height());
         setFixedHeight(height);
         setMinimumWidth(indent + 74 * ch);
     }
