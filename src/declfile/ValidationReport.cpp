@@ -39,7 +39,7 @@ void taxpayerBlock(QStringList& out, const ValidationMessage& m) {
         << QStringLiteral("</tr>") << QStringLiteral("<tr>")
         << QStringLiteral("<td height=\"20\" valign=\"top\" bgcolor=\"%1\"><span class=\"style9\">"
                           "Raz&atilde;o Social: %2</span></td>")
-               .arg(colour, m.name)
+               .arg(colour, htmlValue(m.name))
         << QStringLiteral("</tr>") << QStringLiteral("<tr>") << QStringLiteral("<td> &nbsp; </td>")
         << QStringLiteral("</tr>") << QStringLiteral("</table>");
 }
@@ -99,6 +99,23 @@ bool writeReportFile(const QString& path, const QStringList& lines, QString* err
         return false;
     }
     return true;
+}
+
+QString htmlValue(const QString& value) {
+    QString out;
+    out.reserve(value.size());
+    for (const QChar ch : value) {
+        switch (ch.unicode()) {
+        case '&': out += QLatin1String("&amp;"); break;
+        case '<': out += QLatin1String("&lt;"); break;
+        case '>': out += QLatin1String("&gt;"); break;
+        case '"': out += QLatin1String("&quot;"); break;
+        default:
+            if (cp1252::canEncode(QString(ch))) out += ch;
+            else out += QStringLiteral("&#%1;").arg(ch.unicode());
+        }
+    }
+    return out;
 }
 
 QString messagePlainText(const QString& html) {

@@ -29,6 +29,12 @@ QByteArray reportBytes(const QStringList& lines);
 // Writes the page to path, replacing it in one piece. False with a message.
 bool writeReportFile(const QString& path, const QStringList& lines, QString* error);
 
+// A stored value (a name, a TARE number, a description) as text of the page:
+// the characters that HTML reads as markup become entities, and those that
+// code page 1252 has no byte for become numeric character references, so the
+// page shows the value as it is stored.
+QString htmlValue(const QString& value);
+
 // A message of the page as plain text (entities decoded, CR as a line break),
 // for the batch program's output.
 QString messagePlainText(const QString& html);

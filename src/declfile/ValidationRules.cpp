@@ -5,6 +5,7 @@
 #include "common/Money.h"
 #include "declaration/Apuracao.h"
 #include "declaration/ChildTables.h"
+#include "declfile/ValidationReport.h"
 
 namespace vexa::declfile {
 
@@ -92,7 +93,7 @@ Result r24(const RuleContext& c) {
     const QString& numero = D(c).tare.first().NumeroTare;
     if (QString::compare(numero, QStringLiteral("9223372036854775807"), Qt::CaseSensitive) <= 0)
         return std::nullopt;
-    return Finding{ruleMessage(24) + numero + QStringLiteral(")"), {}};
+    return Finding{ruleMessage(24) + htmlValue(numero) + QStringLiteral(")"), {}};
 }
 
 // Code 98 carries a tax to pay below R$ 50,00 to the next month; it must not
@@ -188,7 +189,7 @@ Result r59(const RuleContext& c) {
 
 QString fuelActivityText(const RuleContext& c) {
     return applyMask(QStringLiteral("9999-9/99"), decl::kFuelRetailActivity) + QStringLiteral(" - ") +
-           F(c).activity.descricao;
+           htmlValue(F(c).activity.descricao);
 }
 bool fuelRetailer(const RuleContext& c) { return H(c).AtividadeEconomicaPrincip == decl::kFuelRetailActivity; }
 

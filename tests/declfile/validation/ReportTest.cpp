@@ -133,6 +133,16 @@ TEST(ValidationReport, WrittenInCodePage1252WithCrLfReplacingTheFile) {
     EXPECT_FALSE(error.isEmpty());
 }
 
+TEST(ValidationReport, StoredValuesShowAsTheyAreNotAsMarkup) {
+    ValidationResult r;
+    ValidationMessage m = message(QStringLiteral("291234567"), 4, MessageKind::Erro, 0, QStringLiteral("e4"));
+    m.name = QStringLiteral("Silva & Filhos <Matriz> \"Ωmega\"");
+    r.errors << m;
+    const QString page = reportLines(r).join(QLatin1Char('\n'));
+    EXPECT_TRUE(page.contains(QStringLiteral("Raz&atilde;o Social: Silva &amp; Filhos &lt;Matriz&gt; &quot;&#937;mega&quot;</span>")));
+    EXPECT_EQ(messagePlainText(htmlValue(m.name)), m.name);
+}
+
 TEST(ValidationReport, PlainTextOfAMessage) {
     EXPECT_EQ(messagePlainText(QStringLiteral("somat&oacute;rio ser&aacute; \rcr&eacute;dito &amp; &#231; &foo; R&")),
               QStringLiteral("somatório será \ncrédito & ç &foo; R&"));

@@ -76,6 +76,12 @@ TEST_F(ValidationTest, TareNumberBeyondTheLargestIsRefused) {
     ASSERT_EQ(r.errorRules(), (QList<int>{24}));
     EXPECT_EQ(r.errors.first().text, QStringLiteral(" O Número do TARE cadastrado é inválido (9223372036854775808)"));
 
+    // The number is shown as stored, not read as markup.
+    updateRows(QStringLiteral("Tare"), {{"NumeroTare", "<b>9"}}, {{"IE", key.ie}});
+    r = check(key);
+    ASSERT_EQ(r.errorRules(), (QList<int>{24}));
+    EXPECT_TRUE(r.errors.first().text.endsWith(QStringLiteral("(&lt;b&gt;9)")));
+
     // Only the first TARE in number order is looked at.
     updateRows(QStringLiteral("Tare"), {{"NumeroTare", "1"}}, {{"IE", key.ie}});
     addChild(QStringLiteral("Tare"), key, {{"NumeroTare", "X-99"}});
