@@ -1,7 +1,14 @@
 #include "app/cli/Cli.h"
 #include "common/ErrorLog.h"
+#include "common/Conversions.h"
+#include "common/DocumentChecks.h"
+#include "common/Masks.h"
+#include "declfile/Export.h"
+#include "declfile/ExportList.h"
 #include "declfile/Import.h"
 #include "declfile/QxContainer.h"
+#include "declfile/Validation.h"
+#include "declfile/ValidationReport.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -42,8 +49,189 @@ int runImport(Context& ctx, QStringList args) {
     }
     return r.allImported() ? Done : Refused;
 }
-int runValidate(Context& ctx, QStringList) { return notYetAvailable(ctx, QStringLiteral("validate")); }
-int runExport(Context& ctx, QStringList) { return notYetAvailable(ctx, QStringLiteral("export")); }
+namespace {
+
+// ---- validate and export: the export screen's run without the screen ----------
+
+// Questions and messages of the run printed with the batch program's answer.
+class PrintingPrompter : public Prompter {
+public:
+    explicit PrintingPrompter(Context& ctx) : ctx_(ctx) {}
+    void warn(const QString& m) override { ctx_.err << plain(m) << Qt::endl; }
+    void error(const QString& m) override { ctx_.err << plain(m) << Qt::endl; }
+    void info(const QString& m) override { ctx_.out << plain(m) << Qt::endl; }
+    bool ask(const QString& q) override {
+        const bool yes = ctx_.prompter.ask(q);
+        ctx_.out << plain(q) << ' ' << (yes ? "Sim" : "Não") << Qt::endl;
+        return yes;
+    }
+
+private:
+    static QString plain(QString m) {
+        return m.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    }
+    Context& ctx_;
+};
+
+// The report's messages as text lines, then where the page was written.
+class PrintingPresenter : public declfile::ReportPresenter {
+public:
+    PrintingPresenter(Context& ctx, const declfile::ConsistencyChecker& checker, Prompter& prompter)
+        : ctx_(ctx), checker_(checker), prompter_(prompter) {}
+    void showErrors(const QString& path) override {
+        print(checker_.result().errors, "erro");
+        ctx_.out << "Relatório: " << path << Qt::endl;
+    }
+    bool askToContinue(const QString& path) override {
+        print(checker_.result().alerts, "alerta");
+        ctx_.out << "Relatório: " << path << Qt::endl;
+        return prompter_.ask(QStringLiteral("Deseja continuar?"));
+    }
+    void print(const QList<declfile::ValidationMessage>& messages, const char* kind) {
+        for (const auto& m : messages) {
+            QString text = declfile::messagePlainText(m.text).simplified();
+            ctx_.out << kind << ": " << formatIE(m.key.ie) << ' ' << m.key.display() << ' ' << m.key.retificacao
+                     << " [" << m.rule << "] " << text << Qt::endl;
+        }
+    }
+
+private:
+    Context& ctx_;
+    const declfile::ConsistencyChecker& checker_;
+    Prompter& prompter_;
+};
+
+struct Selection {
+    QString period;                       // MMYYYY
+    QList<declfile::ExportItem> items;    // in list order
+};
+
+// --period MMYYYY (or MM/YYYY) and the --ie filters: the period's list as the
+// export screen fills it, all ticked, or only the taxpayers named.
+std::optional<Selection> selectDeclarations(Context& ctx, QStringList& args, const char* usage) {
+    Selection s;
+    s.period = SoNumeros(takeOption(args, QStringLiteral("--period")));
+    QStringList ies = takeOptions(args, QStringLiteral("--ie"));
+    for (QString& ie : ies) ie = SoNumeros(ie);
+    if (!IsValidPeriod(s.period)) {
+        ctx.err << usage << Qt::endl;
+        return std::nullopt;
+    }
+    if (!openDatabase(ctx)) return std::nullopt;
+    QStringList texts;
+    QString error;
+    if (!declfile::exportListItems(s.period, texts, &error)) {
+        ctx.err << error << Qt::endl;
+        return std::nullopt;
+    }
+    for (const QString& t : texts) {
+        const declfile::ExportItem item = declfile::exportItemFromText(t);
+        if (ies.isEmpty() || ies.contains(item.ie)) s.items << item;
+    }
+    for (const QString& ie : ies) {
+        bool listed = false;
+        for (const auto& item : s.items) listed = listed || item.ie == ie;
+        if (!listed) ctx.err << "Nenhuma VEXA cadastrada para o período " << periodToDisplay(s.period)
+                             << " da Inscrição Estadual " << formatIE(ie) << Qt::endl;
+    }
+    if (s.items.isEmpty()) {
+        ctx.err << declfile::export_msg::NenhumaVexaNoPeriodo << Qt::endl;
+        return std::nullopt;
+    }
+    return s;
+}
+
+} // namespace
+
+// validate --period MMYYYY [--ie IE]... [--report FILE.html] [--yes]: the
+// export's reading, records and checks without writing a file. 0 clean, 1
+// alerts only, 2 errors (a value without room in the layout and a failed run too).
+int runValidate(Context& ctx, QStringList args) {
+    const char* usage = "uso: vexa-cli validate --period MMAAAA [--ie IE]... [--report ARQUIVO.html] [--yes]";
+    const QString report = takeOption(args, QStringLiteral("--report"));
+    std::optional<Selection> s = selectDeclarations(ctx, args, usage);
+    if (!s) return Failed;
+    if (!args.isEmpty()) {
+        ctx.err << usage << Qt::endl;
+        return Failed;
+    }
+    PrintingPrompter prompter(ctx);
+    declfile::ConsistencyChecker checker(ctx.home);
+    PrintingPresenter presenter(ctx, checker, prompter);
+    declfile::ExportRequest request;
+    request.period = s->period;
+    request.items = s->items;
+    request.compress = false;
+    request.alertsWithoutQuestion = true;
+    request.reportPath = report;
+    const declfile::ExportOutcome out = declfile::runExport(request, ctx.home, checker, presenter, prompter);
+    switch (out.status) {
+    case declfile::ExportStatus::Errors:
+        presenter.print(checker.result().alerts, "alerta");
+        return Failed;
+    case declfile::ExportStatus::Refused:
+    case declfile::ExportStatus::Failed:
+    case declfile::ExportStatus::Cancelled:
+    case declfile::ExportStatus::AlertsDeclined:
+        ctx.err << out.message << Qt::endl;
+        return Failed;
+    case declfile::ExportStatus::Ready:
+    case declfile::ExportStatus::Checked: break;
+    }
+    if (out.hadAlerts) {
+        presenter.print(checker.result().alerts, "alerta");
+        ctx.out << "Relatório: " << out.reportPath << Qt::endl;
+        return Refused;
+    }
+    ctx.out << s->items.size() << " VEXA(s) sem divergências." << Qt::endl;
+    return Done;
+}
+
+// export --period MMYYYY [--ie IE]... -o FILE.qx [--yes]: the export screen's
+// "Gravar Arquivo" over the period's declarations. 0 written; 1 errors, alerts
+// not confirmed or a value without room in the layout; 2 the run failed.
+int runExport(Context& ctx, QStringList args) {
+    const char* usage = "uso: vexa-cli export --period MMAAAA [--ie IE]... -o ARQUIVO.qx [--yes]";
+    const QString target = takeOption(args, QStringLiteral("-o"));
+    if (target.isEmpty()) {
+        ctx.err << usage << Qt::endl;
+        return Failed;
+    }
+    std::optional<Selection> s = selectDeclarations(ctx, args, usage);
+    if (!s) return Failed;
+    if (!args.isEmpty()) {
+        ctx.err << usage << Qt::endl;
+        return Failed;
+    }
+    PrintingPrompter prompter(ctx);
+    declfile::ConsistencyChecker checker(ctx.home);
+    PrintingPresenter presenter(ctx, checker, prompter);
+    declfile::ExportRequest request;
+    request.period = s->period;
+    request.items = s->items;
+    const declfile::ExportOutcome out = declfile::runExport(request, ctx.home, checker, presenter, prompter);
+    switch (out.status) {
+    case declfile::ExportStatus::Ready: break;
+    case declfile::ExportStatus::Errors:
+    case declfile::ExportStatus::AlertsDeclined: return Refused;
+    case declfile::ExportStatus::Refused:
+        ctx.err << out.message << Qt::endl;
+        return Refused;
+    case declfile::ExportStatus::Failed:
+    case declfile::ExportStatus::Cancelled:
+    case declfile::ExportStatus::Checked:
+        ctx.err << out.message << Qt::endl;
+        appendErrorLog(ctx.home, out.message, QString());
+        return Failed;
+    }
+    QString error;
+    if (!declfile::writeSubmissionFile(target, out.container, &error)) {
+        ctx.err << error << Qt::endl;
+        return Failed;
+    }
+    ctx.out << declfile::kExportSuccess << Qt::endl;
+    return Done;
+}
 namespace {
 
 // The whole file, or an empty optional with the reason printed.
