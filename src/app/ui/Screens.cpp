@@ -1,6 +1,7 @@
 #include "app/ui/Screens.h"
 
 #include "app/ui/MainWindow.h"
+#include "declaration/ui/FrmVexas.h"
 #include "declfile/ui/FrmCopiaArquivos.h"
 #include "registry/ui/FrmContribuintes.h"
 #include "registry/ui/FrmResponsaveis.h"
@@ -13,6 +14,7 @@ namespace vexa::app {
 void registerScreens(MainWindow& window) {
     window.setOpener(Command::Contribuintes, [](QWidget* p) { registry::ui::FrmContribuintes::open(p); });
     window.setOpener(Command::Contabilistas, [](QWidget* p) { registry::ui::FrmResponsaveis::open(p); });
+    window.setOpener(Command::Vexa, [](QWidget* p) { decl::ui::FrmVexas::open(p); });
     window.setOpener(Command::CopiarVexa, [](QWidget* p) { declfile::ui::FrmCopiaArquivos::open(p); });
 }
 
