@@ -7,6 +7,7 @@
 
 #include <QSqlQuery>
 #include <algorithm>
+#include <functional>
 
 namespace vexa::decl {
 
@@ -85,18 +86,6 @@ QList<StateChoice> offeredStates(RateTable table) {
         states << StateChoice{s.codigo, s.uf};
     }
     return states;
-}
-
-QString stateCodeFromTyped(const QString& typed) {
-    QString text = typed;
-    if (text.size() >= 3) text = text.mid(3, 2);
-    text = text.trimmed();
-    if (text.isEmpty()) return {};
-    const bool number = std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-    if (number) return text;
-    const QString letters = text.toUpper();
-    const QString code = storage::NumericStateCode(letters);
-    return code.isEmpty() ? letters : code;
 }
 
 // ---- rates --------------------------------------------------------------------------

@@ -15,6 +15,8 @@
 #include "common/Check.h"
 #include "declaration/Apuracao.h"
 #include "declaration/DeclarationKey.h"
+#include "declaration/OperationTypes.h"   // kDomicileA, kDomicileB
+#include "declaration/StateMovement.h"    // stateCodeFromTyped
 
 #include <QList>
 #include <QString>
@@ -68,11 +70,8 @@ struct StateChoice {
 // the home state "29" and abroad "90".
 QList<StateChoice> offeredStates(RateTable table);
 
-// A typed or picked state: fewer than 3 characters as typed, longer (a
-// picker entry) its characters 4-5; a number is the code itself, letters are
-// looked up in the state table (any case). Empty when nothing is typed;
-// letters that name no state come back upper-cased as typed.
-QString stateCodeFromTyped(const QString& typed);
+// A typed or picked state is read as on the by-state sheets:
+// stateCodeFromTyped() of StateMovement.h ("AC 01" -> "01", "qx" -> "29").
 
 // ---- rates --------------------------------------------------------------------------
 
@@ -105,9 +104,6 @@ std::optional<double> proposedRate(RateTable table, const QString& codigoUF, con
 bool isAcceptedLineRate(RateTable table, const QString& codigoUF, const DeclarationKey& key, double rate);
 
 // ---- the line -----------------------------------------------------------------------
-
-inline const QString kDomicileA = QStringLiteral("A");
-inline const QString kDomicileB = QStringLiteral("B");
 
 struct RateLine {
     QString UF;                       // two-digit state code

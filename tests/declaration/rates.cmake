@@ -4,5 +4,7 @@ vexa_add_test(test_decl_rates GUI
   SOURCES
     lists/ListsFixture.cpp lists/ListsFixture.h
     rates/RateTablesTest.cpp
+    rates/FrmRateEditorsTest.cpp
+    frmvexas/ScreenFixture.cpp frmvexas/ScreenFixture.h
   LIBS vexa_declaration_ui vexa_declaration vexa_storage vexa_common Qt6::Test
 )
