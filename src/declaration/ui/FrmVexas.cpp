@@ -252,7 +252,7 @@ ScreenState FrmVexas::screenState() const {
     st.decl = declState_;
     st.sheet = currentSheet();
     const VexaSheet* sheet = activeSheet();
-    if (sheet->editsDeclarationRow()) {
+    if (sheet->activeTableIsDeclaration()) {
         st.sheetTable = declState_ == DeclState::Edit     ? TableState::Edit
                         : declState_ == DeclState::Insert ? TableState::Insert
                                                           : TableState::Browse;

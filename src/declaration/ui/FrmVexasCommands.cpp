@@ -132,7 +132,7 @@ void FrmVexas::failCheck(const CheckResult& check) {
 
 void FrmVexas::novo() {
     VexaSheet* sheet = activeSheet();
-    if (sheet->editsDeclarationRow()) {
+    if (sheet->activeTableIsDeclaration()) {
         // A new declaration starts by typing its key.
         if (currentSheet() == Sheet::Itens2a39) identificacao()->ieEdit()->setFocus(Qt::OtherFocusReason);
         return;
@@ -162,10 +162,13 @@ void FrmVexas::gravar() {
             reportUnhandledError(saved.error);
             return;
         }
+    }
+    // The sheet's own row next, before the declaration is read again.
+    if (!sheet->activeTableIsDeclaration() && sheet->tableState() != TableState::Browse) sheet->post();
+    if (rowPending) {
         const auto stored = loadVexa(row_.key());
         showDeclaration(stored ? *stored : row_, DeclState::Browse);
     }
-    if (!sheet->editsDeclarationRow() && sheet->tableState() != TableState::Browse) sheet->post();
     applyState();
 }
 
@@ -180,7 +183,7 @@ void FrmVexas::cancelar() {
         else showNothing();
     }
     VexaSheet* sheet = activeSheet();
-    if (!sheet->editsDeclarationRow()) sheet->cancel();
+    if (!sheet->activeTableIsDeclaration()) sheet->cancel();
     if (currentSheet() == Sheet::Itens2a39) {
         identificacao()->hidePicker();
         identificacao()->ieEdit()->setFocus(Qt::OtherFocusReason);
@@ -190,7 +193,7 @@ void FrmVexas::cancelar() {
 
 void FrmVexas::excluir() {
     VexaSheet* sheet = activeSheet();
-    if (sheet->editsDeclarationRow()) {
+    if (sheet->activeTableIsDeclaration()) {
         if (!context_.hasDeclaration() || context_.isNew || declState_ != DeclState::Browse) return;
         QString error;
         switch (deleteDeclaration(context_.key, prompter_, &error)) {

@@ -51,9 +51,9 @@ FrmVexasTabs::FrmVexasTabs(QWidget* parent) : QTabWidget(parent) {
     tabBar()->setElideMode(Qt::ElideNone);
     // Twelve captions side by side on a screen 800 wide.
     tabBar()->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 3px 4px; margin-right: 1px; border: 1px solid #a8a8a8; border-bottom: none;"
+        "QTabBar::tab { padding: 3px 3px; margin-right: 1px; border: 1px solid #a8a8a8; border-bottom: none;"
         " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #e2e2e2; }"
-        "QTabBar::tab:selected { background: #f6f6f6; font-weight: bold; }"));
+        "QTabBar::tab:selected { background: #ffffff; border-color: #707070; }"));
     QFont small = tabBar()->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     tabBar()->setFont(small);

@@ -32,6 +32,7 @@ public:
     QPushButton* listButton(ListEditor list) const;
 
     bool editsDeclarationRow() const override { return true; }
+    bool activeTableIsDeclaration() const override { return true; }
     void setContext(const SheetContext& context) override;
     void clear() override;
     void showRow(const VexaRow& row) override;

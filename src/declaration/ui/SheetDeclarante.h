@@ -34,6 +34,7 @@ public:
     QComboBox* ufBox() const { return cbUF_; }
 
     bool editsDeclarationRow() const override { return true; }
+    bool activeTableIsDeclaration() const override { return true; }
     void clear() override;
     void showRow(const VexaRow& row) override;
     void takeEdits(VexaRow& row) const override;

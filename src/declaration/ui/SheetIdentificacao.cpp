@@ -400,6 +400,7 @@ void SheetIdentificacao::answerDomicile(bool sim) {
     if (loading_) return;
     emit rowEdited();
     if (sim) {
+        gbDomicilio_->show();
         openPicker();
     } else {
         hidePicker();

@@ -61,6 +61,7 @@ public:
     QGroupBox* domicileGroup() const { return gbDomicilio_; }
 
     bool editsDeclarationRow() const override { return true; }
+    bool activeTableIsDeclaration() const override { return true; }
     void setContext(const SheetContext& context) override;
     void clear() override;
     void showRow(const VexaRow& row) override;

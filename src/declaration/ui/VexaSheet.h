@@ -8,6 +8,7 @@
 //  - the declaration row itself (`Vexas`): sheets that show or edit its fields
 //    answer editsDeclarationRow(), get showRow()/showComputed() and hand the
 //    user's edits back in takeEdits(); a user edit is announced by rowEdited();
+//    sheets whose commands act on the declaration answer activeTableIsDeclaration();
 //  - the sheet's own table (its grids): tableState(), appendRow() (New),
 //    post() (Save), cancel() (Cancel), deleteCurrentRow() (Delete, after the
 //    screen has asked "Confirma Exclusão?"); tableStateChanged() announces a
@@ -67,8 +68,13 @@ public:
     virtual void clear() { context_ = {}; }
 
     // ---- the declaration row ----
-    // The sheet's active table is `Vexas` (sheets "Itens 2 - 3.9", "Itens 5 - 8.7", "Itens 17 - 18.4").
+    // The sheet shows and edits fields of the `Vexas` row (showRow, takeEdits, rowEdited).
     virtual bool editsDeclarationRow() const { return false; }
+    // The sheet's active table is `Vexas` itself (sheets "Itens 2 - 3.9", "Itens 5 - 8.7",
+    // "Itens 17 - 18.4"): New, Save, Cancel and Delete act on the declaration. A sheet with a
+    // grid of its own that also shows fields of the row (the remarks and meter kind of
+    // "Item 13") edits the row but keeps its grid as the active table.
+    virtual bool activeTableIsDeclaration() const { return false; }
     virtual void showRow(const VexaRow& row) { (void)row; }
     // The computed items (5.4 to 8.7 and the 3.9 text); inEdit: the row is being edited or inserted.
     virtual void showComputed(const Apuracao& computed, bool inEdit) { (void)computed, (void)inEdit; }
