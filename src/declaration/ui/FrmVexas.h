@@ -168,6 +168,7 @@ private:
     void onLeftItem83();
     void failCheck(const CheckResult& check);
     void runAction(const DeclarationAction& action, bool hideScreen);
+    void moveTo(bool previous);
     ListEditorOpener listEditor(ListEditor list) const;
 
     Prompter& prompter_;

@@ -230,17 +230,18 @@ void FrmVexas::localizar() {
     if (currentSheet() == Sheet::Itens2a39) identificacao()->saldoInicialEdit()->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmVexas::anterior() {
-    if (declState_ != DeclState::Browse) return;
-    if (const auto key = moveDeclaration(Move::Previous, context_.key))
+void FrmVexas::moveTo(bool previous) {
+    // From the declaration on show, or, while a key is typed, from the one shown before.
+    DeclarationKey from;
+    if (declState_ == DeclState::Browse) from = context_.key;
+    else if (declState_ == DeclState::Search && beforeSearch_) from = beforeSearch_->key();
+    else return;
+    if (const auto key = moveDeclaration(previous ? Move::Previous : Move::Next, from))
         if (const auto row = loadVexa(*key)) showDeclaration(*row, DeclState::Browse);
 }
 
-void FrmVexas::proxima() {
-    if (declState_ != DeclState::Browse) return;
-    if (const auto key = moveDeclaration(Move::Next, context_.key))
-        if (const auto row = loadVexa(*key)) showDeclaration(*row, DeclState::Browse);
-}
+void FrmVexas::anterior() { moveTo(true); }
+void FrmVexas::proxima() { moveTo(false); }
 
 void FrmVexas::procurarContribuinte() {
     if (decl::ui::isEditing(declState_) || !taxpayerSearcher_) return;

@@ -24,9 +24,11 @@ const Controls& ControlStates::apply(const ScreenState& state) {
         c.proxima = !state.atLast;
         c.gravar = c.cancelar = false;
     } else {
-        // The key is being typed, or nothing is open: no declaration to act on.
+        // The key is being typed, or nothing is open: no declaration to act on,
+        // nothing to save; the key can be typed and a declaration located.
         c.dare = c.imprimir = c.retificar = c.excluir = false;
         c.gravar = c.cancelar = false;
+        c.keyFields = c.localizar = true;
     }
 
     // New starts a declaration on the first sheet and appends a row where the

@@ -33,8 +33,8 @@ struct Controls {
     bool dare = true;
     bool retificar = true;
     bool imprimir = true;
-    bool anterior = true;
-    bool proxima = true;
+    bool anterior = false;   // nothing on show yet: no neighbours
+    bool proxima = false;
     bool keyFields = true;   // IE, month and year
 
     bool operator==(const Controls&) const = default;

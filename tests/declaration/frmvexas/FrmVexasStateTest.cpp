@@ -18,7 +18,8 @@ TEST(FrmVexasState, FollowsTheDeclarationThroughSearchInsertBrowseAndEdit) {
     ControlStates states;
     // Opening: the key is typed, nothing to act on.
     Controls c = states.apply(state(DeclState::Search));
-    EXPECT_FALSE(c.gravar || c.cancelar || c.excluir || c.dare || c.retificar || c.imprimir);
+    EXPECT_FALSE(c.gravar || c.cancelar || c.excluir || c.dare || c.retificar || c.imprimir || c.anterior ||
+                 c.proxima);
     EXPECT_TRUE(c.novo && c.localizar && c.keyFields);
 
     // A new declaration: only Save and Cancel; print stays as it was (off).
@@ -38,12 +39,20 @@ TEST(FrmVexasState, FollowsTheDeclarationThroughSearchInsertBrowseAndEdit) {
     EXPECT_TRUE(c.gravar && c.cancelar && c.imprimir);
     EXPECT_FALSE(c.novo || c.excluir || c.localizar || c.anterior || c.proxima || c.keyFields);
 
-    // Back to the key: actions on a declaration off, Locate keeps its state.
-    c = states.apply(state(DeclState::Browse, Sheet::Itens2a39, TableState::Browse, true, true));
-    EXPECT_FALSE(c.anterior || c.proxima);
+    // Back to the key: actions on a declaration off; moving keeps its state (it
+    // moves from the declaration shown before).
+    c = states.apply(state(DeclState::Browse, Sheet::Itens2a39, TableState::Browse, false, true));
+    EXPECT_TRUE(c.anterior);
+    EXPECT_FALSE(c.proxima);
     c = states.apply(state(DeclState::Search));
-    EXPECT_FALSE(c.imprimir || c.retificar || c.excluir || c.dare || c.gravar);
-    EXPECT_TRUE(c.localizar && c.keyFields);
+    EXPECT_FALSE(c.imprimir || c.retificar || c.excluir || c.dare || c.gravar || c.proxima);
+    EXPECT_TRUE(c.localizar && c.keyFields && c.anterior);
+
+    // A new declaration given up: the key can be typed again.
+    states.apply(state(DeclState::Insert, Sheet::Itens2a39, TableState::Insert, true, true));
+    c = states.apply(state(DeclState::Closed));
+    EXPECT_TRUE(c.keyFields && c.localizar);
+    EXPECT_FALSE(c.gravar || c.cancelar || c.anterior || c.proxima);
 }
 
 TEST(FrmVexasState, NewFollowsTheSheetAndItsTable) {

@@ -100,7 +100,7 @@ TEST_F(FrmVexasTest, OpensOnTheKeyWithItsTwelveSheets) {
     EXPECT_EQ(screen->declState(), DeclState::Search);
     EXPECT_EQ(title(), "VEXA Eletrônica");
     EXPECT_EQ(enabled(kToolbar), (QStringList{"btnNovo", "btnLocalizar"}));
-    EXPECT_EQ(enabled(kFirstSheet), (QStringList{"btnAnterior", "btnProxima", "EdtIE", "EdtMes", "EdtAno"}));
+    EXPECT_EQ(enabled(kFirstSheet), (QStringList{"EdtIE", "EdtMes", "EdtAno"}));
     EXPECT_FALSE(child<QWidget>(*screen, "lblVexaRetificadora")->isVisible());
     // Changing sheets while the key is typed is allowed; the apuração sheet is taller.
     EXPECT_TRUE(screen->goToSheet(Sheet::Itens5a87));
@@ -354,6 +354,119 @@ TEST_F(FrmVexasTest, RegimeAndPeriodDecideWhichListsOpen) {
     ASSERT_TRUE(screen->goToSheet(Sheet::Itens5a87));
     EXPECT_TRUE(screen->openListEditor(ListEditor::AliquotaComp));
     EXPECT_EQ(opened, 1);
+}
+
+TEST_F(FrmVexasTest, ChangeOfDomicileThroughThePicker) {
+    addTaxpayer(kIE1, "COMERCIAL VERDALENA LTDA");
+    addDeclaration(kIE1, "2024", "03");
+    const qint64 own = taxpayerIBGE(kIE1);
+    open();
+    typeKey(kIE1, "3", "2024");
+    ASSERT_EQ(screen->declState(), DeclState::Browse);
+    SheetIdentificacao* s0 = screen->identificacao();
+    EXPECT_FALSE(s0->domicileGroup()->isVisible());
+
+    press("rbMudaDomicilioSim");
+    EXPECT_EQ(screen->declState(), DeclState::Edit);
+    EXPECT_TRUE(s0->pickerShown());
+    EXPECT_TRUE(s0->domicileGroup()->isVisible());
+    press("btnCidadeAnteriorOK");   // nothing chosen yet
+    EXPECT_EQ(prompter.last(), "warn: Selecione uma cidade.");
+    EXPECT_TRUE(s0->pickerShown());
+
+    // The taxpayer's own municipality as the previous one is refused on save and picked again.
+    QComboBox* picker = s0->pickerBox();
+    picker->setCurrentIndex(picker->findData(own));
+    press("btnCidadeAnteriorOK");
+    EXPECT_FALSE(s0->pickerShown());
+    EXPECT_EQ(edit("EdtCidadeB")->text(), QString::number(own));
+    type("EdtDtIniB", "01032024");
+    type("EdtDtFimB", "14032024");
+    type("EdtDtIniA", "15032024");
+    type("EdtDtFimA", "31032024");
+    prompter.clear();
+    press("btnGravar");
+    EXPECT_EQ(prompter.log(), QStringList{"warn: O município ATUAL não deve ser igual ao município ANTERIOR quando há "
+                                          "mudança de domicílio"});
+    EXPECT_TRUE(s0->pickerShown());
+    EXPECT_TRUE(edit("EdtMunAntDesc")->text().isEmpty());
+
+    const qint64 other =
+        value("SELECT CodIBGE FROM Municipios WHERE UF = 'QX' AND CodIBGE <> ? ORDER BY CodIBGE LIMIT 1", {own})
+            .toLongLong();
+    picker->setCurrentIndex(picker->findData(other));
+    press("btnCidadeAnteriorOK");
+    type("EdtDtIniA", "16032024");
+    prompter.clear();
+    press("btnGravar");
+    EXPECT_EQ(prompter.log(), QStringList{"warn: Datas do item 3.10.1 inválidas. Por favor verifique."});
+    type("EdtDtIniA", "15032024");
+    press("btnGravar");
+    ASSERT_EQ(screen->declState(), DeclState::Browse) << prompter.last().toStdString();
+    EXPECT_EQ(value("SELECT MudaDomicilio FROM Vexas").toString(), "S");
+    EXPECT_EQ(value("SELECT CidadeB FROM Vexas").toLongLong(), other);
+    EXPECT_EQ(screen->context().cidadeB, other);
+
+    // "Não" hides picker and group.
+    press("rbMudaDomicilioNao");
+    EXPECT_FALSE(s0->domicileGroup()->isVisible());
+    press("btnCancelar");
+    EXPECT_EQ(value("SELECT MudaDomicilio FROM Vexas").toString(), "S");
+}
+
+TEST_F(FrmVexasTest, KeyboardFlowYearQuestionPostingPeriodAndTaxpayerSearch) {
+    addTaxpayer(kIE1, "COMERCIAL VERDALENA LTDA");
+    addDeclaration(kIE1, "2024", "02");
+    open();
+    // Enter moves on as Tab does.
+    QLineEdit* ie = edit("EdtIE");
+    typeText(ie, "290000009");
+    QTest::keyClick(ie, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(focused(), "EdtMes");
+    type("EdtMes", "12");
+    // A year before 2000 asks; No goes back to the year.
+    prompter.queueAnswer(false);
+    type("EdtAno", "1999");
+    EXPECT_TRUE(prompter.last().startsWith("ask: O calculo do DARE está disponível somente"));
+    EXPECT_EQ(focused(), "EdtAno");
+    EXPECT_EQ(screen->declState(), DeclState::Search);
+    // A period before 01/2009 can be typed but not stored.
+    type("EdtAno", "2008");
+    ASSERT_EQ(screen->declState(), DeclState::Insert);
+    press("rbMudaDomicilioNao");
+    prompter.clear();
+    press("btnGravar");
+    EXPECT_EQ(prompter.log(), QStringList{"warn: A VEXA com período de referência anterior a 01/2009 deverá ser "
+                                          "informada no programa VEXA 7.2"});
+    EXPECT_EQ(count("SELECT count(*) FROM Vexas"), 1);
+    press("btnCancelar");
+    EXPECT_EQ(screen->declState(), DeclState::Search);
+    EXPECT_EQ(focused(), "EdtIE");
+
+    // "..." picks the taxpayer by name and starts the key with its IE.
+    screen->setTaxpayerSearcher([](QWidget*) { return std::optional<QString>(kIE1); });
+    press("btnProcurar");
+    EXPECT_EQ(child<MaskedLineEdit>(*screen, "EdtIE")->digits(), kIE1);
+    EXPECT_EQ(focused(), "EdtMes");
+    EXPECT_EQ(edit("EdtMes")->text(), "02");
+    type("EdtMes", "2");
+    type("EdtAno", "2024");
+    ASSERT_EQ(screen->declState(), DeclState::Browse);
+
+    // Leaving 3.7 onwards, with nothing being edited, goes on to the entries.
+    EXPECT_EQ(focused(), "EdtSaldoInicialCaixa");
+    QTest::keyClick(edit("EdtSaldoInicialCaixa"), Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(focused(), "EdtSaldoFinalCaixa");
+    QTest::keyClick(edit("EdtSaldoFinalCaixa"), Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(screen->currentSheet(), Sheet::Item41);
+
+    // Returning closes the screen when nothing is pending.
+    press("btnRetornar");
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_FALSE(screen->timer()->isActive());
 }
 
 // A sheet of a later area, put in place of a placeholder.
