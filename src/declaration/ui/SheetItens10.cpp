@@ -1,12 +1,11 @@
 // The sheet of stock demonstration on the declaration screen.
+#include "declaration/ui/SheetEstoque.h"
 #include "declaration/ui/SheetFactories.h"
-#include "declaration/ui/SheetPlaceholder.h"
 
 namespace vexa::decl::ui {
 
 VexaSheet* createSheetItens10(const SheetEnvironment& env, QWidget* parent) {
-    (void)env;
-    return new SheetPlaceholder(Sheet::Itens10a103, parent);
+    return new SheetEstoque(env.prompter, parent);
 }
 
 } // namespace vexa::decl::ui

@@ -1,12 +1,11 @@
 // The sheet of entries and outputs by state on the declaration screen.
 #include "declaration/ui/SheetFactories.h"
-#include "declaration/ui/SheetPlaceholder.h"
+#include "declaration/ui/SheetMovimentacaoUF.h"
 
 namespace vexa::decl::ui {
 
 VexaSheet* createSheetItens11(const SheetEnvironment& env, QWidget* parent) {
-    (void)env;
-    return new SheetPlaceholder(Sheet::Itens11a127, parent);
+    return new SheetMovimentacaoUF(env.prompter, parent);
 }
 
 } // namespace vexa::decl::ui

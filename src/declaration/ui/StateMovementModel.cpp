@@ -1,0 +1,229 @@
+#include "declaration/ui/StateMovementModel.h"
+
+#include "common/Money.h"
+#include "declaration/StateMovementStore.h"
+#include "storage/ReferenceLookups.h"
+
+#include <QBrush>
+#include <QColor>
+
+namespace vexa::decl::ui {
+
+StateMovementModel::StateMovementModel(Direction direction, QObject* parent)
+    : PendingRowModel(parent), direction_(direction), amounts_(stateAmountsOf(direction)) {}
+
+void StateMovementModel::setContext(const OperationContext& context) {
+    context_ = context;
+    reload();
+}
+
+void StateMovementModel::reload() {
+    beginResetModel();
+    rows_ = isOpen() ? loadStateRows(context_.key, direction_) : QList<StateRow>{};
+    original_.reset();
+    endResetModel();
+    setState(EditState::Browse, -1);
+}
+
+bool StateMovementModel::isAmountColumn(int column) const {
+    return column >= FirstAmount && column < FirstAmount + amountColumnCount();
+}
+
+StateAmount StateMovementModel::amountOf(int column) const {
+    return isAmountColumn(column) ? amounts_.at(column - FirstAmount) : StateAmount::ValorContabilA;
+}
+
+int StateMovementModel::columnOf(StateAmount amount) const {
+    const int i = int(amounts_.indexOf(amount));
+    return i < 0 ? -1 : FirstAmount + i;
+}
+
+int StateMovementModel::appendRow(bool newRowFlag, bool beforeFirstRow) {
+    if (isEditing() || !isOpen()) return -1;
+    if (!childTableAcceptsNewRow(newRowFlag, context_.bulkUpdate, rows(), beforeFirstRow)) return -1;
+    const int r = rows();
+    beginInsertRows({}, r, r);
+    rows_.append(newStateRow(direction_));
+    endInsertRows();
+    original_.reset();
+    setState(EditState::Insert, r);
+    return r;
+}
+
+PendingRowModel::Submitted StateMovementModel::submitPending(Prompter& prompter) {
+    if (!isEditing()) return {};
+    const StateRow typed = rows_.at(pendingRow());
+    if (editState() == EditState::Edit && original_ && typed == *original_) {
+        original_.reset();
+        setState(EditState::Browse, -1);
+        return {};
+    }
+    const StatePostOutcome out = postStateRow(context_, direction_, typed, original_, prompter);
+    Submitted result{out.status, out.message, -1};
+    switch (out.status) {
+    case PostStatus::Posted:
+        reload();
+        emit rowsStored();
+        break;
+    case PostStatus::Discarded:
+        revertPending();
+        reload();
+        break;
+    case PostStatus::Refused:
+        if (out.field == state_field::Uf) result.column = Uf;
+        else if (out.field == state_field::ValorContabil) result.column = columnOf(StateAmount::ValorContabilA);
+        break;
+    case PostStatus::Failed:
+        break;
+    }
+    return result;
+}
+
+void StateMovementModel::revertPending() {
+    if (!isEditing()) return;
+    const int r = pendingRow();
+    if (editState() == EditState::Insert) {
+        beginRemoveRows({}, r, r);
+        rows_.removeAt(r);
+        endRemoveRows();
+    } else if (original_) {
+        rows_[r] = *original_;
+        emit dataChanged(index(r, 0), index(r, columnCount() - 1));
+    }
+    original_.reset();
+    setState(EditState::Browse, -1);
+}
+
+bool StateMovementModel::removeStoredRow(int r, QString* error) {
+    if (r < 0 || r >= rows()) return true;
+    if (r == pendingRow() && editState() == EditState::Insert) {
+        revertPending();
+        return true;
+    }
+    if (isEditing()) revertPending();
+    if (!deleteStateRowWithTwin(context_, direction_, rows_.at(r), error)) return false;
+    reload();
+    emit rowsStored();
+    return true;
+}
+
+int StateMovementModel::jumpToExisting() {
+    if (!isEditing()) return -1;
+    const auto existing = existingStateRow(context_, direction_, rows_.at(pendingRow()), original_);
+    if (!existing) return -1;
+    revertPending();
+    return rowOfIdentity(existing->uf + existing->domicilioFiscal);
+}
+
+QVariant StateMovementModel::rowIdentity(int r) const {
+    if (r < 0 || r >= rows() || (r == pendingRow() && editState() == EditState::Insert)) return {};
+    const StateRow& row = r == pendingRow() && original_ ? *original_ : rows_.at(r);
+    return row.uf + row.domicilioFiscal;
+}
+
+int StateMovementModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows(); }
+
+int StateMovementModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : FirstAmount + amountColumnCount();
+}
+
+QVariant StateMovementModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rows() || index.column() >= columnCount()) return {};
+    const StateRow& r = rows_.at(index.row());
+    const int c = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        if (c == Uf) return r.uf;
+        if (c == Domicilio) return r.domicilioFiscal;
+        if (role == Qt::EditRole) return r.amount(amountOf(c));
+        return money::format(r.amount(amountOf(c)));
+    case Qt::ToolTipRole:
+        if (c == Uf && !r.uf.isEmpty()) return storage::LetterStateCode(r.uf);
+        return {};
+    case Qt::TextAlignmentRole:
+        if (isAmountColumn(c)) return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    case Qt::BackgroundRole:
+        // Columns the regime does not let the user type are greyed.
+        if (isAmountColumn(c) && !isStateAmountEditable(amountOf(c), context_.tipoRegime))
+            return QBrush(QColor(Qt::lightGray));
+        return {};
+    default:
+        return {};
+    }
+}
+
+QString StateMovementModel::amountCaption(Direction direction, StateAmount amount) {
+    const bool entry = direction == Direction::Entry;
+    switch (amount) {
+    case StateAmount::ValorContabilA:
+        return entry ? QStringLiteral("Valor\nContábil") : QStringLiteral("V. Contábil\nContrib.");
+    case StateAmount::ValorContabilB: return QStringLiteral("V. Contábil\nNão Contrib.");
+    case StateAmount::BaseCalculoA:
+        return entry ? QStringLiteral("Base de\nCálculo") : QStringLiteral("B. Cálculo\nContrib.");
+    case StateAmount::BaseCalculoB: return QStringLiteral("B. Cálculo\nNão Contrib.");
+    case StateAmount::CredDebImpostoA:
+        return entry ? QStringLiteral("Imposto\nCreditado") : QStringLiteral("Imp. Debitado\nContrib.");
+    case StateAmount::CredDebImpostoB: return QStringLiteral("Imp. Debitado\nNão Contrib.");
+    case StateAmount::IsentasNaoTributadas: return QStringLiteral("Isentas/Não\nTributadas");
+    case StateAmount::Outras: return QStringLiteral("Outras");
+    case StateAmount::SubsTributaria: return QStringLiteral("Substituição\nTributária");
+    }
+    return {};
+}
+
+QVariant StateMovementModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Vertical) return section + 1;
+    if (section == Uf) return QStringLiteral("UF");
+    if (section == Domicilio) return QStringLiteral("Domicílio");
+    if (isAmountColumn(section)) return amountCaption(direction_, amountOf(section));
+    return {};
+}
+
+Qt::ItemFlags StateMovementModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    const bool rowOpen = !isEditing() || index.row() == pendingRow();
+    if (!rowOpen || !isOpen()) return f;
+    const int c = index.column();
+    if (c == Uf) f |= Qt::ItemIsEditable;
+    if (isAmountColumn(c) && isStateAmountEditable(amountOf(c), context_.tipoRegime)) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool StateMovementModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= rows()) return false;
+    if (!(flags(index) & Qt::ItemIsEditable)) return false;
+    const int r = index.row();
+    const int c = index.column();
+    StateRow next = rows_.at(r);
+    if (c == Uf) {
+        const QString code = stateCodeFromTyped(value.toString());
+        if (code == next.uf) return true;
+        next.uf = code;
+    } else {
+        double amount = 0.0;
+        if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Int ||
+            value.typeId() == QMetaType::LongLong) {
+            amount = value.toDouble();
+        } else if (const QString text = value.toString().trimmed(); !text.isEmpty()) {
+            const auto parsed = money::parse(text);
+            if (!parsed) return false;
+            amount = *parsed;
+        }
+        amount = money::round2(amount);
+        if (!money::different(amount, next.amount(amountOf(c)))) return true;
+        next.setAmount(amountOf(c), amount);
+    }
+    if (editState() == EditState::Browse) {
+        original_ = rows_.at(r);
+        setState(EditState::Edit, r);
+    }
+    rows_[r] = next;
+    emit dataChanged(this->index(r, 0), this->index(r, columnCount() - 1));
+    return true;
+}
+
+} // namespace vexa::decl::ui

@@ -1,0 +1,59 @@
+#pragma once
+// The grid of one kind of item 9 (`ICMSRecolher` filtered by
+// `TipoApuracao`): the kind's due dates and amounts of the declaration and
+// one pending row posted through the rules of item 9. Columns " Vencimento"
+// (EditRole a QDate) and "Valor" (EditRole the double). A kind that the
+// regime or the period does not allow shows its rows greyed and read-only.
+
+#include "declaration/IcmsRecolher.h"
+#include "declaration/ui/PendingRowModel.h"
+
+#include <optional>
+
+namespace vexa::decl::ui {
+
+class ToPayModel : public PendingRowModel {
+    Q_OBJECT
+public:
+    enum Column { Vencimento = 0, Valor, ColumnCount };
+
+    explicit ToPayModel(ToPayKind kind, QObject* parent = nullptr);
+
+    ToPayKind kind() const { return kind_; }
+    // The declaration on show (an incomplete key: none), the taxpayer's
+    // regime; reads the rows.
+    void setDeclaration(const DeclarationKey& key, const QString& tipoRegime);
+    bool isEnabled() const { return enabled_; }
+    bool bulkUpdate() const { return bulkUpdate_; }
+    void setBulkUpdate(bool on) { bulkUpdate_ = on; }
+
+    int rows() const { return int(rows_.size()); }
+    const ToPayRow& row(int r) const { return rows_.at(r); }
+
+    // ---- PendingRowModel ----
+    bool isOpen() const override { return key_.isComplete() && enabled_; }
+    int appendRow(bool newRowFlag, bool beforeFirstRow) override;
+    Submitted submitPending(Prompter& prompter) override;
+    void revertPending() override;
+    bool removeStoredRow(int row, QString* error) override;
+    int jumpToExisting() override;
+    void reload() override;
+    QVariant rowIdentity(int row) const override;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+private:
+    ToPayKind kind_;
+    DeclarationKey key_;
+    bool enabled_ = false;
+    bool bulkUpdate_ = false;
+    QList<ToPayRow> rows_;
+    std::optional<ToPayRow> original_;   // the stored row under edit
+};
+
+} // namespace vexa::decl::ui
