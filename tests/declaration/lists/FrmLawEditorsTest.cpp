@@ -131,6 +131,36 @@ TEST_F(FrmLawEditorsTest, RefusedLineKeepsTheEditorOpenOnTheFieldAtFault) {
     EXPECT_DOUBLE_EQ(editor->handedBackTotal(), 10);
 }
 
+TEST_F(FrmLawEditorsTest, MovingToAnotherLinePostsThePendingOneFirst) {
+    ASSERT_TRUE(postLawLine(LawList::OutrosCred, key, lawLine(LawList::OutrosCred, 1, 10), std::nullopt).posted());
+    ASSERT_TRUE(postLawLine(LawList::OutrosCred, key, lawLine(LawList::OutrosCred, 3, 20), std::nullopt).posted());
+    auto editor = open<FrmOutrosCreditos>();
+    // A refused edit holds the cursor on its line.
+    editor->grid()->setCurrentIndex(editor->model()->index(0, LawListModel::Valor));
+    set(*editor, 0, LawListModel::Valor, 0.0);
+    editor->grid()->setCurrentIndex(editor->model()->index(1, LawListModel::Valor));
+    vexa::test::settle();
+    EXPECT_EQ(prompter.log(), QStringList{QStringLiteral("warn: Valor deve ser maior que zero!")});
+    EXPECT_EQ(editor->grid()->currentIndex().row(), 0);
+    EXPECT_EQ(editor->grid()->currentIndex().column(), LawListModel::Valor);
+    EXPECT_TRUE(editor->model()->isEditing());
+    // A good one is stored on the way to the other line.
+    set(*editor, 0, LawListModel::Valor, 15.0);
+    editor->grid()->setCurrentIndex(editor->model()->index(1, LawListModel::Valor));
+    vexa::test::settle();
+    EXPECT_FALSE(editor->model()->isEditing());
+    EXPECT_DOUBLE_EQ(lawListTotal(LawList::OutrosCred, key), 35);
+    EXPECT_EQ(total(*editor), QStringLiteral("35,00"));
+    // Down on the last line opens a new one.
+    editor->grid()->setCurrentIndex(editor->model()->index(1, LawListModel::Valor));
+    editor->grid()->setFocus();
+    QTest::keyClick(editor->grid(), Qt::Key_Down);
+    vexa::test::settle();
+    EXPECT_EQ(editor->model()->rowCount(), 3);
+    EXPECT_EQ(editor->model()->editState(), ListEditorModel::EditState::Insert);
+    EXPECT_EQ(editor->grid()->currentIndex().row(), 2);
+}
+
 TEST_F(FrmLawEditorsTest, ChoosingTheCodeOfAnotherLineMovesToIt) {
     ASSERT_TRUE(postLawLine(LawList::OutrosCred, key, lawLine(LawList::OutrosCred, 1, 10), std::nullopt).posted());
     ASSERT_TRUE(postLawLine(LawList::OutrosCred, key, lawLine(LawList::OutrosCred, 3, 20), std::nullopt).posted());
