@@ -3,6 +3,7 @@
 #include "app/ui/MainWindow.h"
 #include "declaration/ui/FrmVexas.h"
 #include "declfile/ui/FrmCopiaArquivos.h"
+#include "declfile/ui/FrmImportaDados.h"
 #include "registry/ui/FrmContribuintes.h"
 #include "registry/ui/FrmResponsaveis.h"
 
@@ -16,6 +17,7 @@ void registerScreens(MainWindow& window) {
     window.setOpener(Command::Contabilistas, [](QWidget* p) { registry::ui::FrmResponsaveis::open(p); });
     window.setOpener(Command::Vexa, [](QWidget* p) { decl::ui::FrmVexas::open(p); });
     window.setOpener(Command::CopiarVexa, [](QWidget* p) { declfile::ui::FrmCopiaArquivos::open(p); });
+    window.setOpener(Command::ImportarContabilidade, [](QWidget* p) { declfile::ui::FrmImportaDados::open(p); });
 }
 
 } // namespace vexa::app
