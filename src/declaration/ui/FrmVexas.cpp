@@ -19,6 +19,7 @@
 #include <QFocusEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -317,6 +318,15 @@ void FrmVexas::done(int result) {
     }
     timer_->stop();
     QDialog::done(result);
+}
+
+void FrmVexas::keyPressEvent(QKeyEvent* event) {
+    // The screen closes by "&Retornar" or its frame, not by Esc.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool FrmVexas::eventFilter(QObject* watched, QEvent* event) {

@@ -134,6 +134,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -277,8 +277,11 @@ bool SheetApuracao::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::TabFocusReason && opensOnLeave_.contains(watched) && editable_)
-            emit listRequested(opensOnLeave_.value(watched));
+        if (reason == Qt::TabFocusReason && opensOnLeave_.contains(watched) && editable_) {
+            // Opened once the focus has moved on, not in the middle of the move.
+            const ListEditor list = opensOnLeave_.value(watched);
+            QMetaObject::invokeMethod(this, [this, list] { emit listRequested(list); }, Qt::QueuedConnection);
+        }
         if (watched == fields_.value(QStringLiteral("C83")) && reason != Qt::ActiveWindowFocusReason &&
             reason != Qt::PopupFocusReason)
             emit leftItem83();

@@ -301,7 +301,9 @@ TEST_F(FrmVexasTest, ApuracaoTakesTheListTotalBackWhileTheScreenHides) {
     EXPECT_EQ(sheet->field("C71")->text(), "1.000,00");
 
     bool hidden = false;
+    int opened = 0;
     screen->setListEditor(ListEditor::OutrosCred, [&](const DeclarationKey& key, Prompter&, QWidget*) {
+        ++opened;
         hidden = !screen->isVisible();
         EXPECT_EQ(key, (DeclarationKey{kIE1, "2024", "02", "00"}));
         return std::optional<double>(1200.0);
@@ -316,6 +318,18 @@ TEST_F(FrmVexasTest, ApuracaoTakesTheListTotalBackWhileTheScreenHides) {
     EXPECT_EQ(sheet->field("C65")->text(), "1.200,00");
     EXPECT_EQ(sheet->field("C71")->text(), "0,00");
     EXPECT_EQ(sheet->field("C75")->text(), "200,00");
+    EXPECT_EQ(opened, 1);
+
+    // Leaving 6.1 forwards opens the list of 6.2.1 as well; a click on its total too.
+    edit("EdtC61")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(edit("EdtC61"), Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(opened, 2);
+    activate(*screen);
+    QTest::mouseClick(edit("EdtC62"), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(opened, 3);
+    activate(*screen);
 
     // Typing 8.3 computes 8.6 at once; leaving 8.3 warns of a small balance.
     type("EdtC83", "30", true);
