@@ -116,11 +116,52 @@ bool AccountFileReader::next(AccountLine& line) {
 
 // ---- reading forms -----------------------------------------------------------------
 
+namespace {
+
+// The usual amount: digits only, blanks around them allowed. Its whole
+// number of cents; none for any other form (a sign, a comma, an exponent),
+// which the general number reading then takes.
+std::optional<qint64> plainCents(const QString& characters) {
+    const QChar* p = characters.constData();
+    const QChar* end = p + characters.size();
+    while (p < end && *p == QLatin1Char(' ')) ++p;
+    const QChar* digits = p;
+    qint64 n = 0;
+    while (p < end && p->unicode() >= '0' && p->unicode() <= '9' && p - digits < 15) n = n * 10 + (p++->unicode() - '0');
+    if (p == digits) return std::nullopt;
+    while (p < end && *p == QLatin1Char(' ')) ++p;
+    if (p != end) return std::nullopt;
+    return n;
+}
+
+// "0.00" of a whole number of cents, with the decimal comma.
+QString centsText(qint64 cents) {
+    const bool negative = cents < 0;
+    const quint64 m = negative ? quint64(0) - quint64(cents) : quint64(cents);
+    char buf[32];
+    int i = sizeof buf;
+    buf[--i] = char('0' + m % 10);
+    buf[--i] = char('0' + (m / 10) % 10);
+    buf[--i] = ',';
+    quint64 whole = m / 100;
+    do {
+        buf[--i] = char('0' + whole % 10);
+        whole /= 10;
+    } while (whole > 0);
+    if (negative) buf[--i] = '-';
+    return QString::fromLatin1(buf + i, int(sizeof buf) - i);
+}
+
+} // namespace
+
 std::optional<AccountAmount> readAmount(const QString& characters) {
+    if (const std::optional<qint64> cents = plainCents(characters))
+        return AccountAmount{money::fromCents(*cents), centsText(*cents), true};
     const std::optional<double> number = toNumber(characters);
     if (!number || std::fabs(*number) > kLargestAmountCharacters) return std::nullopt;
     const double value = money::round2(*number / 100.0);
-    return AccountAmount{value, money::editText(value)};
+    const QString text = money::editText(value);
+    return AccountAmount{value, text, IsNumber(text)};
 }
 
 std::optional<double> readRate(const QString& characters) {

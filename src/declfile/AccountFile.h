@@ -101,8 +101,11 @@ private:
 // characters are not a number: the import stops there.
 inline constexpr int kAmountCharacters = 14;
 struct AccountAmount {
-    double value = 0;   // rounded to cents
-    QString text;       // the value formatted "0.00" with the decimal comma ("1234,50")
+    double value = 0;       // rounded to cents
+    QString text;           // the value formatted "0.00" with the decimal comma ("1234,50")
+    // The text passes the number test (`IsNumber`), as the layout asks of an
+    // amount once read; a formatted value always does.
+    bool isNumber = true;
 };
 std::optional<AccountAmount> readAmount(const QString& characters);
 

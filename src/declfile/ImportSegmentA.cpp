@@ -121,9 +121,9 @@ bool checkSegmentA(Run& run, const AccountLine& line) {
     if (!isOneOf(upper(field(8)), {"F", "C"}))
         r.set(field(8) + QStringLiteral("Tipo de Escrituração informado inválido"));
     const AccountAmount a9 = amountAt(line, 31, QStringLiteral("A9"));
-    if (!IsNumber(a9.text)) r.set(a9.text + QStringLiteral(" Não é um válido para o campo Saldo Inicial."));
+    if (!a9.isNumber) r.set(a9.text + QStringLiteral(" Não é um válido para o campo Saldo Inicial."));
     const AccountAmount a10 = amountAt(line, 45, QStringLiteral("A10"));
-    if (!IsNumber(a10.text)) r.set(a10.text + QStringLiteral(" Não é um válido para o campo Saldo Final."));
+    if (!a10.isNumber) r.set(a10.text + QStringLiteral(" Não é um válido para o campo Saldo Final."));
     if (!isOneOf(upper(field(11)), {"S", "N"}))
         r.set(field(11) + QStringLiteral(" Não é um válido para o campo usuário de ECF"));
     if (!IsValidCPF(field(12).trimmed())) r.set(QStringLiteral("CPF do declarante inválido"));
@@ -163,7 +163,7 @@ void readItems(Run& run, const AccountLine& line, decl::VexaRow& row) {
     for (size_t i = 0; i < std::size(kSegmentAAmounts); ++i) {
         const AccountAmountItem& item = kSegmentAAmounts[i];
         if (item.field == 24) continue;
-        values[i] = amountAt(line, 203 + 14 * (item.field - 18), QStringLiteral("A%1").arg(item.field));
+        values[i] = amountAt(line, 203 + 14 * (item.field - 18), QLatin1Char('A'), item.field);
     }
     auto value = [&](int fieldNumber) { return values[size_t(fieldNumber - 18)].value; };
 
@@ -195,7 +195,7 @@ void readItems(Run& run, const AccountLine& line, decl::VexaRow& row) {
     for (size_t i = 0; i < std::size(kSegmentAAmounts); ++i) {
         const AccountAmountItem& item = kSegmentAAmounts[i];
         const double v = item.field == 24 ? row.C64 : values[i].value;
-        if (item.field != 24 && !IsNumber(values[i].text)) {
+        if (item.field != 24 && !values[i].isNumber) {
             r.set(values[i].text + QStringLiteral(" Não é um válido para o campo ") + QLatin1String(item.item));
             continue;
         }
@@ -206,14 +206,14 @@ void readItems(Run& run, const AccountLine& line, decl::VexaRow& row) {
 
     // 7.6, 7.9 and 7.13 come from the lists P, Q and S: zero here.
     const AccountAmount a35 = amountAt(line, 432, QStringLiteral("A35"));
-    if (!IsNumber(a35.text))
+    if (!a35.isNumber)
         r.set(a35.text + QStringLiteral(" Não é um válido para o campo 7.6"));
     else if (!money::isZero(a35.value))
         r.add(QStringLiteral("Segmento A35 - Diferencial de Alíquota, deve ser preenchido com zero, conforme ") +
               kLayout100 + kCRLF);
     if (period >= 201203) {
         const AccountAmount a39 = amountAt(line, 716, QStringLiteral("A39"));
-        if (!IsNumber(a39.text))
+        if (!a39.isNumber)
             r.set(a39.text + QStringLiteral(" Não é um válido para o campo 7.9"));
         else if (!money::isZero(a39.value))
             r.add(QStringLiteral("Segmento A39 - Complementação de Alíquota do Período (Entradas), deve ser "
@@ -221,7 +221,7 @@ void readItems(Run& run, const AccountLine& line, decl::VexaRow& row) {
                                  "VERSÃO 10.0   "));
     }
     const AccountAmount a40 = amountAt(line, 730, QStringLiteral("A40"));
-    if (!IsNumber(a40.text))
+    if (!a40.isNumber)
         r.set(a40.text + QStringLiteral(" Não é um válido para o campo 7.13"));
     else if (!money::isZero(a40.value))
         r.add(QStringLiteral("Segmento A40 - Diferencial de Alíquota Consumidor Final (Saídas), deve ser preenchido "

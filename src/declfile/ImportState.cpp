@@ -118,6 +118,12 @@ AccountAmount amountAt(const AccountLine& line, int pos, const QString& field) {
     return *amount;
 }
 
+AccountAmount amountAt(const AccountLine& line, int pos, QChar segment, int field) {
+    const std::optional<AccountAmount> amount = readAmount(line.field(pos, kAmountCharacters));
+    if (amount) return *amount;
+    return amountAt(line, pos, QString(segment) + QString::number(field));
+}
+
 int integerOf(const QString& text, const QString& field) {
     const std::optional<int> n = toInteger(text);
     if (!n) throw ImportHalt(QStringLiteral("o campo ") + field + QStringLiteral(", ") + quoted(text) +

@@ -184,6 +184,8 @@ void addTo(double& sum, double value);
 
 // The amount at pos (14 characters); halts when it is not a number.
 AccountAmount amountAt(const AccountLine& line, int pos, const QString& field);
+// The same for field `field` of segment `segment` (its name made only for a halt).
+AccountAmount amountAt(const AccountLine& line, int pos, QChar segment, int field);
 // The whole number of a text; halts when it is not one.
 int integerOf(const QString& text, const QString& field);
 // A field's characters in double quotes, control characters shown as '?'.
@@ -226,6 +228,7 @@ public:
     bool commonChecks();
     // The amount at pos; halts when its characters are not a number.
     AccountAmount amount(int pos, const QString& fieldName) const;
+    AccountAmount amount(int pos, int fieldNumber) const { return amountAt(line, pos, letter, fieldNumber); }
     // A domicile field: "A" or "B", else + value + message. Where the segment
     // counts domiciles, the record is counted and *city receives the
     // municipality of its domicile (none for an empty municipality).

@@ -24,9 +24,9 @@ QString digitAt(SegmentReader& s, int pos, const QString& fieldName) {
 }
 
 // An amount: its value for the insert; "+ value + message" when its text is no number.
-QVariant amountValue(SegmentReader& s, int pos, const QString& fieldName, const QString& message) {
-    const AccountAmount a = s.amount(pos, fieldName);
-    if (!IsNumber(a.text)) s.add(a.text + message);
+QVariant amountValue(SegmentReader& s, int pos, int fieldNumber, const QString& message) {
+    const AccountAmount a = s.amount(pos, fieldNumber);
+    if (!a.isNumber) s.add(a.text + message);
     return a.value;
 }
 
@@ -68,15 +68,15 @@ QString readSegmentB(SegmentReader& s) {
     const QString kind = operationKind(cfop.isEmpty() ? QChar() : cfop.at(0));
 
     QVariant base = noValue(), exempt = noValue(), tax = noValue();
-    if (!simples) base = amountValue(s, 26, QStringLiteral("B7"), QStringLiteral(" Não é  um valor válido para o campo Base de Calculo."));
+    if (!simples) base = amountValue(s, 26, 7, QStringLiteral(" Não é  um valor válido para o campo Base de Calculo."));
     if (!simples)
-        exempt = amountValue(s, 40, QStringLiteral("B8"), QStringLiteral(" Não é um valor válido para o campo Isentas/Não tributadas."));
-    const QVariant others = amountValue(s, 54, QStringLiteral("B9"), QStringLiteral(" Não é um valor válido para o campo Outras."));
+        exempt = amountValue(s, 40, 8, QStringLiteral(" Não é um valor válido para o campo Isentas/Não tributadas."));
+    const QVariant others = amountValue(s, 54, 9, QStringLiteral(" Não é um valor válido para o campo Outras."));
     const QVariant substitution =
-        amountValue(s, 68, QStringLiteral("B10"), QStringLiteral(" Não é um valor válido para o campo Substituição Tributária."));
-    const QVariant bookValue = amountValue(s, 82, QStringLiteral("B11"), QStringLiteral(" Não é um valor válido para o campo Valor Contábil."));
+        amountValue(s, 68, 10, QStringLiteral(" Não é um valor válido para o campo Substituição Tributária."));
+    const QVariant bookValue = amountValue(s, 82, 11, QStringLiteral(" Não é um valor válido para o campo Valor Contábil."));
     if (!simples)
-        tax = amountValue(s, 96, QStringLiteral("B12"),
+        tax = amountValue(s, 96, 12,
                           entradaSaida == QLatin1String("0")
                               ? QStringLiteral(" Não é um valor válido para o campo Crédito do Imposto .")
                               : QStringLiteral(" Não é um valor válido para o campo Débito do Imposto ."));
@@ -104,17 +104,17 @@ QString readSegmentB(SegmentReader& s) {
 
 QString readSegmentC(SegmentReader& s) {
     if (!s.commonChecks()) return s.t;
-    static const char* const messages[] = {
-        " Não é um valor válido para o campo Estoque Inicial tributadas.",
-        " Não é um valor válido para o campo Estoque Inicial Isentas e/ou tributadas.",
-        " Não é um valor válido para o campo Estoque Inicial Outras.",
-        " Não é um valor válido para o campo Estoque Inicial Substituição Tributária.",
-        " Não é um valor válido para o campo Total Estoque Inicial.",
-        " Não é um valor válido para o campo Estoque Final tributadas.",
-        " Não é um valor válido para o campo Estoque Final Isentas e/ou tributadas.",
-        " Não é um valor válido para o campo Estoque Final Outras.",
-        " Não é um valor válido para o campo Estoque Final Substituição Tributária.",
-        " Não é um valor válido para o campo Estoque Final Substituição Tributária.",
+    static const QString messages[] = {
+        QStringLiteral(" Não é um valor válido para o campo Estoque Inicial tributadas."),
+        QStringLiteral(" Não é um valor válido para o campo Estoque Inicial Isentas e/ou tributadas."),
+        QStringLiteral(" Não é um valor válido para o campo Estoque Inicial Outras."),
+        QStringLiteral(" Não é um valor válido para o campo Estoque Inicial Substituição Tributária."),
+        QStringLiteral(" Não é um valor válido para o campo Total Estoque Inicial."),
+        QStringLiteral(" Não é um valor válido para o campo Estoque Final tributadas."),
+        QStringLiteral(" Não é um valor válido para o campo Estoque Final Isentas e/ou tributadas."),
+        QStringLiteral(" Não é um valor válido para o campo Estoque Final Outras."),
+        QStringLiteral(" Não é um valor válido para o campo Estoque Final Substituição Tributária."),
+        QStringLiteral(" Não é um valor válido para o campo Estoque Final Substituição Tributária."),
     };
     QVariantList amounts;
     for (int i = 0; i < 10; ++i) {
@@ -123,7 +123,7 @@ QString readSegmentC(SegmentReader& s) {
             amounts << noValue();
             continue;
         }
-        amounts << amountValue(s, 21 + 14 * i, QStringLiteral("C%1").arg(5 + i), QString::fromUtf8(messages[i]));
+        amounts << amountValue(s, 21 + 14 * i, 5 + i, messages[i]);
     }
     if (!s.t.isEmpty()) return s.t;
     if (s.exists(QStringLiteral("select count(*) from DemostrativoEstoque") + kWhereKey, s.key())) {
@@ -145,16 +145,16 @@ QString readSegmentD(SegmentReader& s) {
     if (!IsNumericStateCode(uf)) s.add(uf + QStringLiteral(" Não é um valor válido para o campo UF."));
     const QString domicile = s.field(150, 1);
     s.domicile(domicile, kDomicileMessage, true);
-    static const char* const messages[] = {
-        " Não é um valor válido para o campo base de calculo.",
-        " Não é um valor válido para o campo base de calculo não contribuinte.",
-        " Não é um valor válido para o campo Isentas/Não Trubutadas.",
-        " Não é um valor válido para o campo Outras.",
-        " Não é um valor válido para o campo Substituição Tributária.",
-        " Não é um valor válido para o campo Valor contábil contribuinte.",
-        " Não é um valor válido para o campo Valor contábil não contribuinte.",
-        " Não é um valor válido para o campo Crédito do Imposto .",
-        " Não é um valor válido para o campo Débito do Imposto não contribuinte.",
+    static const QString messages[] = {
+        QStringLiteral(" Não é um valor válido para o campo base de calculo."),
+        QStringLiteral(" Não é um valor válido para o campo base de calculo não contribuinte."),
+        QStringLiteral(" Não é um valor válido para o campo Isentas/Não Trubutadas."),
+        QStringLiteral(" Não é um valor válido para o campo Outras."),
+        QStringLiteral(" Não é um valor válido para o campo Substituição Tributária."),
+        QStringLiteral(" Não é um valor válido para o campo Valor contábil contribuinte."),
+        QStringLiteral(" Não é um valor válido para o campo Valor contábil não contribuinte."),
+        QStringLiteral(" Não é um valor válido para o campo Crédito do Imposto ."),
+        QStringLiteral(" Não é um valor válido para o campo Débito do Imposto não contribuinte."),
     };
     QVariantList amounts;
     for (int i = 0; i < 9; ++i) {
@@ -162,7 +162,7 @@ QString readSegmentD(SegmentReader& s) {
             amounts << noValue();
             continue;
         }
-        amounts << amountValue(s, 24 + 14 * i, QStringLiteral("D%1").arg(7 + i), QString::fromUtf8(messages[i]));
+        amounts << amountValue(s, 24 + 14 * i, 7 + i, messages[i]);
     }
     if (!s.t.isEmpty()) return s.t;
     if (s.exists(QStringLiteral("select count(*) from MovimentacaoPorUF") + kWhereKey +
@@ -215,7 +215,7 @@ QString readSegmentE(SegmentReader& s) {
         throw ImportHalt(QStringLiteral("a data de vencimento (E6), ") + quoted(e6) + QStringLiteral(", não é uma data."));
     }
     const QVariant value =
-        amountValue(s, 30, QStringLiteral("E7"), QStringLiteral(" Não é um valor válido para o campo Valor do ICMS a Recolher."));
+        amountValue(s, 30, 7, QStringLiteral(" Não é um valor válido para o campo Valor do ICMS a Recolher."));
     if (!s.t.isEmpty()) return s.t;
 
     const QVariant dueDate = decl::sql::date(*due);

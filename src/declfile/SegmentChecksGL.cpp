@@ -115,7 +115,7 @@ QString readSegmentI(SegmentReader& s) {
     if (!IsValidCNPJ(cnpj)) s.add(prefix + cnpj + QStringLiteral(" CNPJ do remetente inválido (I7). "));
     if (!IsNumericStateCode(state)) s.add(prefix + state + QStringLiteral(" Não é um valor válido para UF (I8)."));
     const AccountAmount unitValue = s.amount(55, QStringLiteral("I9"));
-    if (!IsNumber(unitValue.text))
+    if (!unitValue.isNumber)
         s.add(prefix + unitValue.text + QStringLiteral(" Não é  um valor válido para Valor Unitário (I9)."));
     const std::optional<double> amount = toNumber(quantity);
     if (!amount) s.add(prefix + quantity + QStringLiteral(" Não é um valor válido para Quantidade (I10). "));
@@ -168,7 +168,7 @@ QString readSegmentK(SegmentReader& s) {
     if (!s.run.lookups.creditLaw.get(code, [&] { return storage::CreditLawExists(law); }))
         s.add(code + QStringLiteral(" Não é um  Código de Base Legal válido para o  segmento K. "));
     const AccountAmount value = s.amount(23, QStringLiteral("K6"));
-    if (!IsNumber(value.text)) {
+    if (!value.isNumber) {
         s.add(value.text + QStringLiteral(" Valor do Crédito informado no segmento K é inválido."));
     } else {
         addTo(s.d.otherCredits, value.value);
@@ -199,16 +199,16 @@ QString readSegmentL(SegmentReader& s) {
     const AccountAmount average = s.amount(37, QStringLiteral("L7"));
     double expected = 0;
     if (law != 99) {
-        if (!IsNumber(due.text))
+        if (!due.isNumber)
             s.add(due.text + QStringLiteral(" não é um valor válido para o campo ICMS Devido do segmento L."));
-        if (!IsNumber(average.text))
+        if (!average.isNumber)
             s.add(average.text + QStringLiteral(" não é um valor válido para o campo Média do ICMS do segmento L."));
         const double subject = due.value - average.value;
         expected = subject * 0.75 - subject * 0.75 * 0.05;
     }
     const AccountAmount deduction = s.amount(51, QStringLiteral("L8"));
     addTo(s.d.deductions, deduction.value);
-    if (!IsNumber(deduction.text))
+    if (!deduction.isNumber)
         s.add(deduction.text + QStringLiteral(" não é um valor válido para o campo Valor da Deduções do segmento L."));
     if (law != 99 && money::editText(expected) != deduction.text)
         s.add(QStringLiteral("Segmento L8 - Valor da Dedução informado para a Base Legal: ") + code +

@@ -73,9 +73,9 @@ QString readSegmentM(SegmentReader& s) {
     QVariant city;
     s.domicile(domicile, QStringLiteral(" Não é um valor válido para o campo domicílio fiscal."), true, &city);
     const AccountAmount bookValue = s.amount(36, QStringLiteral("M7"));
-    if (!IsNumber(bookValue.text)) s.add(bookValue.text + QStringLiteral(" Não é um valor válido para o campo base de calculo."));
+    if (!bookValue.isNumber) s.add(bookValue.text + QStringLiteral(" Não é um valor válido para o campo base de calculo."));
     const AccountAmount returns = s.amount(50, QStringLiteral("M8"));
-    if (!IsNumber(returns.text))
+    if (!returns.isNumber)
         s.add(returns.text + QStringLiteral(" Não é um valor válido para o campo base de calculo não contribuinte."));
     if (!s.t.isEmpty()) return s.t;
 
@@ -107,7 +107,7 @@ QString readSegmentN(SegmentReader& s) {
     const QString municipality = s.field(31, 7);
     if (!IsInteger(municipality)) s.add(municipality + QStringLiteral(" Não é um valor válido para o campo município."));
     const AccountAmount value = s.amount(38, QStringLiteral("N8"));
-    if (!IsNumber(value.text))
+    if (!value.isNumber)
         s.add(value.text + QStringLiteral(" Não é um valor válido para o campo base de calculo não contribuinte."));
     if (!s.t.isEmpty()) return s.t;
 
@@ -135,7 +135,7 @@ QString readSegmentO(SegmentReader& s) {
     const QString note = s.field(31, 7);
     if (!IsInteger(note)) s.add(note + QStringLiteral(" Não é um valor válido para o número da nota. (O7) "));
     const AccountAmount value = s.amount(38, QStringLiteral("O8"));
-    if (!IsNumber(value.text)) s.add(value.text + QStringLiteral(" Não é um valor válido para o campo Base de cálculo. (O8) "));
+    if (!value.isNumber) s.add(value.text + QStringLiteral(" Não é um valor válido para o campo Base de cálculo. (O8) "));
     if (!s.t.isEmpty()) return s.t;
 
     const QVariant noteNumber = integerValue(note);
@@ -191,8 +191,8 @@ QString readSegmentRate(SegmentReader& s) {
         return m;
     };
     auto amount = [&](int pos, int number, const QString& message) {
-        const AccountAmount a = s.amount(pos, letter + QString::number(number));
-        if (!IsNumber(a.text)) s.add(fieldMessage(a.text, message));
+        const AccountAmount a = s.amount(pos, number);
+        if (!a.isNumber) s.add(fieldMessage(a.text, message));
         return a;
     };
 
@@ -206,8 +206,8 @@ QString readSegmentRate(SegmentReader& s) {
         s.domicile(domicile, QString(), true, &city);
     const AccountAmount bookValue = amount(24, 7, QStringLiteral(" Não é um valor válido para o campo Valor contábil."));
     const AccountAmount base = amount(38, 8, QStringLiteral(" Não é um valor válido para o campo Base de cálculo."));
-    const AccountAmount value = s.amount(52, letter + QStringLiteral("9"));
-    if (!IsNumber(value.text))
+    const AccountAmount value = s.amount(52, 9);
+    if (!value.isNumber)
         s.add((isS ? QStringLiteral("Segmento S - ") : QString()) + value.text + QString::fromUtf8(seg.valueMessage));
     addTo(letter == QLatin1Char('P')   ? s.d.rateDifferential
           : letter == QLatin1Char('Q') ? s.d.rateComplement
@@ -290,7 +290,7 @@ QString readSegmentR(SegmentReader& s) {
     if (!s.run.lookups.debitLaw.get(code, [&] { return storage::DebitLawExists(law); }))
         s.add(code + QStringLiteral(" Não é um  Código de Base Legal válido para o  segmento R. "));
     const AccountAmount value = s.amount(23, QStringLiteral("R6"));
-    if (!IsNumber(value.text)) s.add(value.text + QStringLiteral(" Valor do Crédito informado no segmento K é inválido."));
+    if (!value.isNumber) s.add(value.text + QStringLiteral(" Valor do Crédito informado no segmento K é inválido."));
     addTo(s.d.otherDebits, value.value);
     if (!s.t.isEmpty()) return s.t;
 
