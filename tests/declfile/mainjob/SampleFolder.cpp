@@ -1,0 +1,138 @@
+#include "SampleFolder.h"
+
+#include "storage/Database.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <stdexcept>
+
+namespace vexa::test {
+
+namespace {
+
+void copyTree(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString dst = QDir(to).filePath(QDir(from).relativeFilePath(src));
+        if (it.fileInfo().isDir()) QDir().mkpath(dst);
+        else if (!QFile::copy(src, dst)) throw std::runtime_error(("cannot copy " + src).toStdString());
+    }
+}
+
+ProcessRun runProcess(const QString& program, const QStringList& args, int timeoutMs) {
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    ProcessRun run;
+    if (!p.waitForStarted(30000)) {
+        run.output = p.errorString();
+        return run;
+    }
+    run.finished = p.waitForFinished(timeoutMs);
+    if (!run.finished) {
+        p.kill();
+        p.waitForFinished(5000);
+    }
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.output = QString::fromUtf8(p.readAll());
+    return run;
+}
+
+// The folder laid out by the script's first steps, once per test binary.
+const QString& templateFolder() {
+    static QTemporaryDir dir;
+    static QString path;
+    if (path.isEmpty()) {
+        const QString home = dir.path() + QStringLiteral("/programa");
+        const ProcessRun run = runMainJob({QStringLiteral("--home"), home, QStringLiteral("--until"),
+                                           QStringLiteral("register")});
+        if (!run.finished || run.exitCode != 0)
+            throw std::runtime_error(("the example script could not register the sample's taxpayers:\n" + run.output)
+                                         .toStdString());
+        path = home;
+    }
+    return path;
+}
+
+} // namespace
+
+QString sourcePath(const QString& relative) {
+    return QDir(qEnvironmentVariable("VEXA_SOURCE_DIR")).filePath(relative);
+}
+
+QString binPath(const QString& name) { return QDir(qEnvironmentVariable("VEXA_BIN_DIR")).filePath(name); }
+
+QString samplePath() { return sourcePath(QStringLiteral("examples/vexa-exemplo.txt")); }
+
+QByteArray sampleBytes() {
+    QFile f(samplePath());
+    if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error(("cannot read " + samplePath()).toStdString());
+    return f.readAll();
+}
+
+ProcessRun runMainJob(const QStringList& args, int timeoutMs) {
+    return runProcess(QStringLiteral("bash"),
+                      QStringList{sourcePath(QStringLiteral("examples/run-main-job.sh")), QStringLiteral("--bin"),
+                                  qEnvironmentVariable("VEXA_BIN_DIR")} +
+                          args,
+                      timeoutMs);
+}
+
+ProcessRun runCli(const QString& home, const QStringList& args, int timeoutMs) {
+    return runProcess(binPath(QStringLiteral("vexa-cli")), QStringList{QStringLiteral("--home"), home} + args,
+                      timeoutMs);
+}
+
+QList<QByteArray> splitLines(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        const bool ended = end >= 0;
+        if (!ended) end = bytes.size();
+        QByteArray line = bytes.mid(start, end - start);
+        if (line.endsWith('\r')) line.chop(1);
+        lines << line;
+        start = ended ? end + 1 : end;
+    }
+    return lines;
+}
+
+QString recordKey(const QByteArray& line) {
+    return QString::fromLatin1(line.mid(1, 9) + line.mid(12, 6) + line.mid(18, 2));
+}
+
+QList<AccountBlock> accountBlocks(const QList<QByteArray>& lines) {
+    QList<AccountBlock> blocks;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines[i].startsWith('A')) continue;
+        AccountBlock b;
+        b.key = recordKey(lines[i]);
+        for (qsizetype j = i + 1; j < lines.size(); ++j) {
+            const char s = lines[j].isEmpty() ? '\0' : lines[j].at(0);
+            if (s == 'Z') break;
+            if (s >= 'B' && s <= 'S') ++b.records[s];
+        }
+        blocks << b;
+    }
+    return blocks;
+}
+
+SampleProgramFolder::SampleProgramFolder(bool open) : dir_(std::make_unique<QTemporaryDir>()) {
+    storage::close();
+    copyTree(templateFolder(), dir_->path());
+    folder_ = ProgramFolder(dir_->path());
+    if (open) {
+        QString error;
+        if (!storage::open(folder_, &error))
+            throw std::runtime_error(("open of the sample program folder failed: " + error).toStdString());
+    }
+}
+
+SampleProgramFolder::~SampleProgramFolder() { storage::close(); }
+
+} // namespace vexa::test
