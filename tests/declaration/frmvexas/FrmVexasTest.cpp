@@ -483,6 +483,24 @@ TEST_F(FrmVexasTest, KeyboardFlowYearQuestionPostingPeriodAndTaxpayerSearch) {
     EXPECT_FALSE(screen->timer()->isActive());
 }
 
+TEST_F(FrmVexasTest, TareAndEcfButtonsFollowTheTaxpayerEverySecondHalf) {
+    addTaxpayer(kIE1, "COMERCIAL VERDALENA LTDA");
+    exec("UPDATE Contribuintes SET PortadorTare = 1, UsuarioECF = 0");
+    addDeclaration(kIE1, "2024", "02");
+    open();
+    DeclarationKey edited;
+    screen->setTareEditor([&](const DeclarationKey& key, Prompter&, QWidget*) { edited = key; });
+    screen->tick();
+    EXPECT_EQ(enabled({"btnTare", "btnEcf"}), QStringList{});
+    typeKey(kIE1, "2", "2024");
+    screen->tick();
+    EXPECT_EQ(enabled({"btnTare", "btnEcf"}), QStringList{"btnTare"});
+    EXPECT_EQ(edit("EdtTare")->text(), "SIM");
+    EXPECT_EQ(edit("EdtEcf")->text(), "NÃO");
+    press("btnTare");
+    EXPECT_EQ(edited, (DeclarationKey{kIE1, "2024", "02", "00"}));
+}
+
 // A sheet of a later area, put in place of a placeholder.
 class EditingSheet : public VexaSheet {
 public:
