@@ -16,3 +16,12 @@ if(Python3_Interpreter_FOUND)
   add_test(NAME declfile_sample_up_to_date
     COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/examples/make-sample.py --check)
 endif()
+
+# The screen "Importa arquivo de VEXA" over the sample file, and its menu command.
+vexa_add_test(test_declfile_import_ui GUI
+  SOURCES
+    mainjob/FrmImportaDadosTest.cpp
+    mainjob/SampleFolder.cpp mainjob/SampleFolder.h
+  LIBS vexa_declfile_ui vexa_app_ui
+)
+add_dependencies(test_declfile_import_ui vexa-cli)

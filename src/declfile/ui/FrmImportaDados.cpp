@@ -179,6 +179,7 @@ void FrmImportaDados::importarArquivo(const QString& path) {
     progress_->setRange(0, std::max(total_, 1));
     progress_->setValue(0);
     lblProgresso_->setText(QStringLiteral("Declarações lidas:"));
+    statusPanel_->setText(QStringLiteral("Importando... \"Cancelar\" interrompe depois da declaração em curso."));
     setRunning(true);
     QCoreApplication::processEvents();
     {

@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QSqlQuery>
 #include <stdexcept>
 
 namespace vexa::test {
@@ -40,6 +41,27 @@ ProcessRun runProcess(const QString& program, const QStringList& args, int timeo
     run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     run.output = QString::fromUtf8(p.readAll());
     return run;
+}
+
+// The child table of each segment B to S.
+const QList<std::pair<char, QString>>& segmentTables() {
+    static const QList<std::pair<char, QString>> tables{
+        {'B', QStringLiteral("MovimentacaoPorOperacoes42")}, {'C', QStringLiteral("DemostrativoEstoque")},
+        {'D', QStringLiteral("MovimentacaoPorUF")},           {'E', QStringLiteral("ICMSRecolher")},
+        {'G', QStringLiteral("Encerrantes")},                 {'H', QStringLiteral("EstTanque")},
+        {'I', QStringLiteral("InfoAlcool")},                  {'J', QStringLiteral("Tare")},
+        {'K', QStringLiteral("OutrosCred")},                  {'L', QStringLiteral("Deducoes")},
+        {'M', QStringLiteral("SaidasMun")},                   {'N', QStringLiteral("MercadMuni")},
+        {'O', QStringLiteral("NotasFiscal")},                 {'P', QStringLiteral("Aliquota")},
+        {'Q', QStringLiteral("AliquotaComp")},                {'R', QStringLiteral("OutrosDeb")},
+        {'S', QStringLiteral("AliquotaConsumidor")}};
+    return tables;
+}
+
+QSqlQuery run(const QString& statement) {
+    QSqlQuery q(storage::db());
+    if (!q.exec(statement)) throw std::runtime_error(("statement failed: " + statement).toStdString());
+    return q;
 }
 
 // The folder laid out by the script's first steps, once per test binary.
@@ -120,6 +142,37 @@ QList<AccountBlock> accountBlocks(const QList<QByteArray>& lines) {
         blocks << b;
     }
     return blocks;
+}
+
+QMap<QString, StoredDeclaration> storedDeclarations() {
+    QMap<QString, StoredDeclaration> out;
+    const QString key = QStringLiteral("IE || Mes || Ano || Retificacao");
+    QSqlQuery v = run(QStringLiteral("select ") + key + QStringLiteral(", Importado from Vexas"));
+    while (v.next()) out[v.value(0).toString()].imported = v.value(1).toBool();
+    for (const auto& [segment, table] : segmentTables()) {
+        QSqlQuery q = run(QStringLiteral("select ") + key + QStringLiteral(", count(*) from ") + table +
+                          QStringLiteral(" group by IE, Ano, Mes, Retificacao"));
+        while (q.next()) out[q.value(0).toString()].records[segment] = q.value(1).toInt();
+    }
+    return out;
+}
+
+int orphanRows() {
+    int n = 0;
+    for (const auto& [segment, table] : segmentTables()) {
+        QSqlQuery q = run(QStringLiteral("select count(*) from ") + table +
+                          QStringLiteral(" c where not exists (select 1 from Vexas v where v.IE = c.IE and "
+                                         "v.Ano = c.Ano and v.Mes = c.Mes and v.Retificacao = c.Retificacao)"));
+        if (q.next()) n += q.value(0).toInt();
+    }
+    return n;
+}
+
+void clearDeclarations() {
+    storage::db().transaction();
+    for (const auto& [segment, table] : segmentTables()) run(QStringLiteral("delete from ") + table);
+    run(QStringLiteral("delete from Vexas"));
+    storage::db().commit();
 }
 
 SampleProgramFolder::SampleProgramFolder(bool open) : dir_(std::make_unique<QTemporaryDir>()) {

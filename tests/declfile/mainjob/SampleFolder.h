@@ -49,6 +49,18 @@ struct AccountBlock {
 };
 QList<AccountBlock> accountBlocks(const QList<QByteArray>& lines);
 
+// What the database holds: per declaration key, its `Vexas` row's `Importado`
+// and its rows in the child tables, counted by the segment that carries them.
+struct StoredDeclaration {
+    bool imported = false;
+    QMap<char, int> records;
+};
+QMap<QString, StoredDeclaration> storedDeclarations();
+// Child rows without their `Vexas` row.
+int orphanRows();
+// Removes every declaration (`Vexas` and the child tables).
+void clearDeclarations();
+
 // A program folder in a temporary directory, laid out once per test binary by
 // the example script's first steps (init, the accountants, the taxpayers) and
 // copied per instance; opened as the "Vexa" connection.
