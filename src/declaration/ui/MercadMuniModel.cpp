@@ -61,12 +61,12 @@ QVariant MercadMuniModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
     switch (section) {
-    case IEEmpresa: return QStringLiteral("16.1 - Identificação (IE)");
-    case Domicilio: return QStringLiteral("16.2 - Domicílio");
-    case CidadeDomicilio: return QStringLiteral("Município do Domicílio");
-    case MunicipioCodigo: return QStringLiteral("16.3 - Município");
-    case MunicipioNome: return QStringLiteral("Nome do Município");
-    case Notas: return QStringLiteral("16.4 - Nº. da  Nota Fiscal");
+    case IEEmpresa: return QStringLiteral("16.1 - Identificação\n(IE)");
+    case Domicilio: return QStringLiteral("16.2 -\nDomicílio");
+    case CidadeDomicilio: return QStringLiteral("Município do\nDomicílio");
+    case MunicipioCodigo: return QStringLiteral("16.3 -\nMunicípio");
+    case MunicipioNome: return QStringLiteral("Nome do\nMunicípio");
+    case Notas: return QStringLiteral("16.4 - Nº. da\nNota Fiscal");
     case Valor: return QStringLiteral("16.5 - Valor");
     }
     return {};

@@ -10,6 +10,7 @@
 #include "declaration/ui/SheetWidgets.h"
 
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,12 +47,13 @@ SheetMercadMuni::SheetMercadMuni(Prompter& prompter, std::function<void()> save,
     g->setItemDelegateForColumn(MercadMuniModel::Notas, button);
     // Opens once the click that asked for it is over.
     connect(button, &ButtonDelegate::clicked, this, [this](int row) { openInvoices(row); }, Qt::QueuedConnection);
-    g->setColumnWidth(MercadMuniModel::IEEmpresa, 110);
-    g->setColumnWidth(MercadMuniModel::Domicilio, 60);
+    g->setColumnWidth(MercadMuniModel::IEEmpresa, 125);
+    g->setColumnWidth(MercadMuniModel::Domicilio, 70);
     g->setColumnWidth(MercadMuniModel::CidadeDomicilio, 130);
-    g->setColumnWidth(MercadMuniModel::MunicipioCodigo, 90);
-    g->setColumnWidth(MercadMuniModel::MunicipioNome, 180);
-    g->setColumnWidth(MercadMuniModel::Notas, 120);
+    g->setColumnWidth(MercadMuniModel::MunicipioCodigo, 75);
+    g->setColumnWidth(MercadMuniModel::MunicipioNome, 140);
+    g->setColumnWidth(MercadMuniModel::Notas, 95);
+    g->horizontalHeader()->setMinimumHeight(g->fontMetrics().height() * 2 + 8);
     v->addWidget(grid_, 1);
 
     auto* totals = new QGridLayout;

@@ -2,6 +2,7 @@
 
 #include "storage/Database.h"
 
+#include <QDate>
 #include <QSqlError>
 
 namespace vexa::test {
@@ -41,10 +42,15 @@ void SheetsFixture::addTaxpayer(const Taxpayer& t) {
 }
 
 decl::DeclarationKey SheetsFixture::addDeclaration(const QString& ano, const QString& mes, bool mudaDomicilio) {
-    exec(QStringLiteral("INSERT INTO Vexas (IE, Ano, Mes, Retificacao, MudaDomicilio, CidadeB, Importado) "
-                        "VALUES (?, ?, ?, '00', ?, ?, 1)"),
+    // A change of domicile: B from the 1st to the 14th, A from the 15th to the month's end.
+    const QDate first(ano.toInt(), mes.toInt(), 1);
+    const auto day = [&](int d) {
+        return mudaDomicilio ? QVariant(first.addDays(d - 1).toString(QStringLiteral("yyyy-MM-dd"))) : QVariant();
+    };
+    exec(QStringLiteral("INSERT INTO Vexas (IE, Ano, Mes, Retificacao, MudaDomicilio, CidadeB, DtIniB, DtFimB, "
+                        "DtIniA, DtFimA, Importado) VALUES (?, ?, ?, '00', ?, ?, ?, ?, ?, ?, 1)"),
          {kTaxpayerIE, ano, mes, mudaDomicilio ? QStringLiteral("S") : QStringLiteral("N"),
-          mudaDomicilio ? QVariant(kIbgeB) : QVariant()});
+          mudaDomicilio ? QVariant(kIbgeB) : QVariant(), day(1), day(14), day(15), day(first.daysInMonth())});
     return {kTaxpayerIE, ano, mes, QStringLiteral("00")};
 }
 
