@@ -25,3 +25,13 @@ vexa_add_test(test_declfile_import_ui GUI
   LIBS vexa_declfile_ui vexa_app_ui
 )
 add_dependencies(test_declfile_import_ui vexa-cli)
+
+# Hostile input: mutated sample files through the line reader and the import,
+# for a bounded time (VEXA_FUZZ_SECONDS, default 15).
+vexa_add_test(test_declfile_fuzz
+  SOURCES
+    fuzz/ImportFuzzTest.cpp
+    mainjob/SampleFolder.cpp mainjob/SampleFolder.h
+  LIBS vexa_declfile
+)
+add_dependencies(test_declfile_fuzz vexa-cli)
