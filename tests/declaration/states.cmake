@@ -6,3 +6,11 @@ vexa_add_test(test_decl_states
     states/StateMovementTest.cpp
   LIBS vexa_declaration vexa_storage vexa_common
 )
+
+vexa_add_test(test_decl_states_ui GUI
+  SOURCES
+    topay/DeclarationFixture.cpp topay/DeclarationFixture.h
+    topay/SheetTestSupport.cpp topay/SheetTestSupport.h
+    states/SheetItens11Test.cpp
+  LIBS vexa_declaration_ui vexa_declaration vexa_storage vexa_common Qt6::Test
+)

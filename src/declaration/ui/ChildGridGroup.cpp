@@ -150,14 +150,16 @@ void ChildGridGroup::startFirstRow(int g, const QString& text) {
     grid(g)->edit(cell);
     if (text.isEmpty()) return;
     QWidget* editor = grid(g)->indexWidget(cell);
-    if (!editor) editor = QApplication::focusWidget();
-    if (auto* combo = qobject_cast<QComboBox*>(editor); combo && combo->lineEdit()) {
-        combo->lineEdit()->clear();
-        combo->lineEdit()->insert(text);
-    } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-        line->setCursorPosition(0);
+    if (!editor) return;
+    // After the editor's own start (a masked edit puts its cursor first once it has the focus).
+    QTimer::singleShot(0, editor, [editor, text] {
+        QLineEdit* line = qobject_cast<QLineEdit*>(editor);
+        if (auto* combo = qobject_cast<QComboBox*>(editor)) line = combo->lineEdit();
+        if (!line) return;
+        if (line != editor) line->clear();
+        else line->setCursorPosition(0);
         line->insert(text);
-    }
+    });
 }
 
 void ChildGridGroup::onCurrentChanged(int g, const QModelIndex& current, const QModelIndex& previous) {
@@ -179,8 +181,9 @@ void ChildGridGroup::onCurrentChanged(int g, const QModelIndex& current, const Q
                                     ? m->rowIdentity(current.row())
                                     : QVariant();
         const int column = std::max(current.column(), 0);
-        QTimer::singleShot(0, this, [this, g, target, column] {
-            if (!model(g)->isEditing() || !postGrid(g)) return;
+        const quint64 serial = m->editSerial();
+        QTimer::singleShot(0, this, [this, g, target, column, serial] {
+            if (!model(g)->isEditing() || model(g)->editSerial() != serial || !postGrid(g)) return;
             if (target.isValid()) moveTo(g, model(g)->rowOfIdentity(target), column);
         });
     }

@@ -29,6 +29,8 @@ public:
     EditState editState() const { return state_; }
     bool isEditing() const { return state_ != EditState::Browse; }
     int pendingRow() const { return pending_; }
+    // Counts the pending rows begun: a deferred post checks it is still the same row's.
+    quint64 editSerial() const { return serial_; }
     // A declaration is on show and the view may be typed.
     virtual bool isOpen() const = 0;
 
@@ -67,6 +69,7 @@ protected:
     void setState(EditState state, int pending) {
         pending_ = pending;
         if (state == state_) return;
+        if (state_ == EditState::Browse) ++serial_;
         state_ = state;
         emit editStateChanged();
     }
@@ -74,6 +77,7 @@ protected:
 private:
     EditState state_ = EditState::Browse;
     int pending_ = -1;
+    quint64 serial_ = 0;
 };
 
 } // namespace vexa::decl::ui

@@ -66,9 +66,13 @@ SheetMovimentacaoUF::SheetMovimentacaoUF(Prompter& prompter, QWidget* parent)
         grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
         grid->verticalHeader()->setFixedWidth(26);
         grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-        const int amountWidth = direction == Direction::Entry ? 112 : 76;
-        grid->setColumnWidth(StateMovementModel::Uf, 64);
-        grid->setColumnWidth(StateMovementModel::Domicilio, 64);
+        // The columns fit the screen's 800 pixels without scrolling.
+        QFont headerFont = grid->horizontalHeader()->font();
+        headerFont.setPointSizeF(headerFont.pointSizeF() * 0.85);
+        grid->horizontalHeader()->setFont(headerFont);
+        const int amountWidth = direction == Direction::Entry ? 106 : 71;
+        grid->setColumnWidth(StateMovementModel::Uf, 44);
+        grid->setColumnWidth(StateMovementModel::Domicilio, 58);
         for (int c = StateMovementModel::FirstAmount; c < models_[d]->columnCount(); ++c)
             grid->setColumnWidth(c, amountWidth);
         caption->setBuddy(grid);

@@ -82,16 +82,19 @@ PendingRowModel::Submitted StateMovementModel::submitPending(Prompter& prompter)
 void StateMovementModel::revertPending() {
     if (!isEditing()) return;
     const int r = pendingRow();
-    if (editState() == EditState::Insert) {
+    const bool inserted = editState() == EditState::Insert;
+    const auto original = original_;
+    original_.reset();
+    // Out of edit first: the views see a browsing model while the row goes.
+    setState(EditState::Browse, -1);
+    if (inserted) {
         beginRemoveRows({}, r, r);
         rows_.removeAt(r);
         endRemoveRows();
-    } else if (original_) {
-        rows_[r] = *original_;
+    } else if (original) {
+        rows_[r] = *original;
         emit dataChanged(index(r, 0), index(r, columnCount() - 1));
     }
-    original_.reset();
-    setState(EditState::Browse, -1);
 }
 
 bool StateMovementModel::removeStoredRow(int r, QString* error) {
@@ -164,8 +167,8 @@ QString StateMovementModel::amountCaption(Direction direction, StateAmount amoun
         return entry ? QStringLiteral("Base de\nCálculo") : QStringLiteral("B. Cálculo\nContrib.");
     case StateAmount::BaseCalculoB: return QStringLiteral("B. Cálculo\nNão Contrib.");
     case StateAmount::CredDebImpostoA:
-        return entry ? QStringLiteral("Imposto\nCreditado") : QStringLiteral("Imp. Debitado\nContrib.");
-    case StateAmount::CredDebImpostoB: return QStringLiteral("Imp. Debitado\nNão Contrib.");
+        return entry ? QStringLiteral("Imposto\nCreditado") : QStringLiteral("Imposto Deb.\nContrib.");
+    case StateAmount::CredDebImpostoB: return QStringLiteral("Imposto Deb.\nNão Contrib.");
     case StateAmount::IsentasNaoTributadas: return QStringLiteral("Isentas/Não\nTributadas");
     case StateAmount::Outras: return QStringLiteral("Outras");
     case StateAmount::SubsTributaria: return QStringLiteral("Substituição\nTributária");

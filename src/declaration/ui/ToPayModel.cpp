@@ -68,16 +68,19 @@ PendingRowModel::Submitted ToPayModel::submitPending(Prompter& prompter) {
 void ToPayModel::revertPending() {
     if (!isEditing()) return;
     const int r = pendingRow();
-    if (editState() == EditState::Insert) {
+    const bool inserted = editState() == EditState::Insert;
+    const auto original = original_;
+    original_.reset();
+    // Out of edit first: the views see a browsing model while the row goes.
+    setState(EditState::Browse, -1);
+    if (inserted) {
         beginRemoveRows({}, r, r);
         rows_.removeAt(r);
         endRemoveRows();
-    } else if (original_) {
-        rows_[r] = *original_;
+    } else if (original) {
+        rows_[r] = *original;
         emit dataChanged(index(r, 0), index(r, ColumnCount - 1));
     }
-    original_.reset();
-    setState(EditState::Browse, -1);
 }
 
 bool ToPayModel::removeStoredRow(int r, QString* error) {

@@ -49,10 +49,16 @@ OperationContext DeclarationFixture::declaration(const QString& ano, const QStri
                         "EmailCont) VALUES (?, 'COMÉRCIO D''ÁVILA LTDA', '11222333000181', ?, 'ab12', 'QX', ?, "
                         "'4711302', 'U', 'F', 0, 0, 'fiscal@empresa.com.br')"),
          {kSheetsIE, municipio, regime});
-    exec(QStringLiteral("INSERT INTO Vexas (IE, Ano, Mes, Retificacao, MudaDomicilio, CidadeB, Importado) "
-                        "VALUES (?, ?, ?, '00', ?, ?, 1)"),
+    exec(QStringLiteral("DELETE FROM Vexas WHERE IE = ? AND Ano = ? AND Mes = ?"), {kSheetsIE, ano, mes});
+    // A change of domicile in the month: B up to the 14th, A from the 15th.
+    const QDate first(ano.toInt(), mes.toInt(), 1);
+    auto day = [&](int d) { return mudaDomicilio ? QVariant(first.addDays(d - 1).toString(QStringLiteral("yyyy-MM-dd"))) : QVariant(); };
+    exec(QStringLiteral("INSERT INTO Vexas (IE, Ano, Mes, Retificacao, MudaDomicilio, CidadeB, DtIniB, DtFimB, DtIniA, "
+                        "DtFimA, Importado) VALUES (?, ?, ?, '00', ?, ?, ?, ?, ?, ?, 1)"),
          {kSheetsIE, ano, mes, mudaDomicilio ? QStringLiteral("S") : QStringLiteral("N"),
-          mudaDomicilio ? QVariant(kSheetsIbgeB) : QVariant()});
+          mudaDomicilio ? QVariant(kSheetsIbgeB) : QVariant(), day(1), day(14), day(15),
+          mudaDomicilio ? QVariant(first.addDays(first.daysInMonth() - 1).toString(QStringLiteral("yyyy-MM-dd")))
+                        : QVariant()});
     return loadOperationContext(DeclarationKey{kSheetsIE, ano, mes, QStringLiteral("00")});
 }
 
