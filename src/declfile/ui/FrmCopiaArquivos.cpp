@@ -1,12 +1,14 @@
 #include "declfile/ui/FrmCopiaArquivos.h"
 
 #include "common/Clock.h"
+#include "common/ErrorLog.h"
 #include "common/Masks.h"
 #include "common/ui/EnterAsTab.h"
 #include "common/ui/MaskedLineEdit.h"
 #include "common/ui/MessageBoxPrompter.h"
 #include "declfile/ExportList.h"
 #include "declfile/Validation.h"
+#include "declfile/ui/FrmValidacao.h"
 #include "storage/Database.h"
 
 #include <QApplication>
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -39,26 +42,6 @@ class WaitCursor {
 public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-// Until the validation dialog is plugged in: the report's path in a warning,
-// and the question "Deseja continuar?" as a Yes/No box.
-class PrompterReportPresenter : public ReportPresenter {
-public:
-    explicit PrompterReportPresenter(Prompter& prompter) : prompter_(prompter) {}
-    void showErrors(const QString& reportPath) override {
-        NormalCursor normal;
-        prompter_.warn(QStringLiteral("Verifique a mensagem em %1 e os dados informados.")
-                           .arg(QDir::toNativeSeparators(reportPath)));
-    }
-    bool askToContinue(const QString& reportPath) override {
-        NormalCursor normal;
-        return prompter_.ask(QStringLiteral("Verifique a mensagem em %1.\n\nDeseja continuar?")
-                                 .arg(QDir::toNativeSeparators(reportPath)));
-    }
-
-private:
-    Prompter& prompter_;
 };
 
 // The presenter the run calls, with the normal cursor while a report is up.
@@ -246,11 +229,21 @@ void FrmCopiaArquivos::onFocusChanged(QWidget* old, QWidget* now) {
 
 void FrmCopiaArquivos::setStatus(const QString& text) { statusPanel_->setText(text); }
 
+bool FrmCopiaArquivos::event(QEvent* event) {
+    // The hint of the control under the mouse goes to the status panel.
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (!tip.isEmpty()) setStatus(tip);
+        return true;
+    }
+    return QDialog::event(event);
+}
+
 void FrmCopiaArquivos::fillList(const QString& period) {
     QStringList texts;
     QString error;
     if (!exportListItems(period, texts, &error)) {
-        prompter_.error(error);
+        handleUnhandledError(storage::currentFolder(), error, objectName(), prompter_);
         return;
     }
     for (const QString& t : texts) {
@@ -338,7 +331,7 @@ void FrmCopiaArquivos::gravarArquivo() {
     }
     ReportPresenter* inner = presenter_;
     if (!inner) {
-        if (!ownPresenter_) ownPresenter_ = std::make_unique<PrompterReportPresenter>(prompter_);
+        if (!ownPresenter_) ownPresenter_ = std::make_unique<FrmValidacaoPresenter>(this);
         inner = ownPresenter_.get();
     }
     CursorPresenter presenter(*inner);
@@ -371,7 +364,8 @@ void FrmCopiaArquivos::gravarArquivo() {
         prompter_.warn(out.message);
         return;
     case ExportStatus::Failed:
-        prompter_.error(out.message);
+        // A database or file error: logged and shown as any error no screen handles.
+        handleUnhandledError(folder, out.message, objectName(), prompter_);
         return;
     case ExportStatus::Cancelled:
         setStatus(QStringLiteral("Cópia cancelada: nenhum arquivo foi gravado."));

@@ -36,7 +36,8 @@ public:
     // Opens the screen modally over parent, messages in message boxes.
     static void open(QWidget* parent);
 
-    // Replacements for tests: the file dialog, the checks, the report dialog,
+    // Replacements for tests: the file dialog, the checks, the report dialog
+    // (by default "Validação de Dados"),
     // and an observer of the progress that may cancel the run (false).
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
     void setChecker(DeclarationChecker* checker) { checker_ = checker; }
@@ -57,6 +58,7 @@ public:
     QStringList tickedTexts() const;
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace vexa;
 using namespace vexa::declfile;
@@ -254,6 +255,57 @@ TEST_F(FrmCopiaArquivosTest, ValueWithoutRoomIsRefusedWithItsMessage) {
     ASSERT_EQ(prompter.log().size(), 1);
     EXPECT_TRUE(prompter.last().startsWith(QStringLiteral("warn: A VEXA da Inscrição Estadual 29.000.001-7")));
     EXPECT_TRUE(proposed.isEmpty());
+}
+
+// The report comes up in "Validação de Dados"; for alerts its "Sim" lets the file be written.
+TEST_F(FrmCopiaArquivosTest, AlertDialogAnsweredSimWritesTheFile) {
+    twoTaxpayers();
+    exec("UPDATE Vexas SET C61 = 10 WHERE IE = ?", {kOtherIE});   // item 6.1 without entries: an alert
+    chosen = target.filePath(QStringLiteral("VEXA072025.qx"));
+    open();
+    typePeriod(QStringLiteral("072025"));
+    leavePeriod();
+    QStringList dialogs;
+    QTimer poll;   // waits for the report dialog, then presses the button
+    const char* button = nullptr;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != QLatin1String("FrmValidacao")) return;
+        dialogs << modal->objectName() + QLatin1Char(' ') + modal->windowTitle();
+        poll.stop();
+        if (auto* b = modal->findChild<QPushButton*>(QString::fromLatin1(button))) b->click();
+    });
+    auto answer = [&](const char* which) {
+        button = which;
+        poll.start(10);
+    };
+    answer("btnNao");
+    screen->gravarArquivo();
+    EXPECT_EQ(screen->lastStatus(), ExportStatus::AlertsDeclined);
+    EXPECT_FALSE(QFile::exists(chosen));
+
+    answer("btnSim");
+    screen->gravarArquivo();
+    EXPECT_EQ(dialogs, QStringList({"FrmValidacao Validação de Dados", "FrmValidacao Validação de Dados"}));
+    EXPECT_EQ(screen->lastStatus(), ExportStatus::Ready);
+    EXPECT_TRUE(QFile::exists(chosen));
+    EXPECT_EQ(prompter.last(), QStringLiteral("info: Arquivo gravado com sucesso!!!"));
+}
+
+TEST_F(FrmCopiaArquivosTest, DatabaseErrorIsShownAndLoggedAndTheScreenStaysOpen) {
+    twoTaxpayers();
+    open();
+    typePeriod(QStringLiteral("072025"));
+    leavePeriod();
+    exec("DROP TABLE Encerrantes");
+    prompter.clear();
+    screen->gravarArquivo();
+    EXPECT_EQ(screen->lastStatus(), ExportStatus::Failed);
+    ASSERT_EQ(prompter.log().size(), 1);
+    EXPECT_TRUE(prompter.last().startsWith(QStringLiteral("error: "))) << prompter.last().toStdString();
+    EXPECT_TRUE(fileBytes(folder().path("Log.txt")).contains("FrmCopiaArquivos"));
+    EXPECT_TRUE(proposed.isEmpty());
+    EXPECT_TRUE(screen->isVisible());
 }
 
 // With VEXA_SCREENSHOT_DIR set the picture is written there, to be looked at.
