@@ -2,6 +2,7 @@
 
 #include "common/DocumentChecks.h"
 #include "declaration/StateMovement.h"
+#include "storage/ReferenceLookups.h"
 
 #include <QColor>
 #include <QLocale>
@@ -90,13 +91,13 @@ QVariant EncerrantesModel::headerData(int section, Qt::Orientation orientation, 
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
     switch (section) {
-    case NSerieBomba: return QStringLiteral("13.1 - Nº Série Bomba");
-    case NBico: return QStringLiteral("13.2 - Nº Bico");
+    case NSerieBomba: return QStringLiteral("13.1 - Nº Série\nda Bomba");
+    case NBico: return QStringLiteral("13.2 - Nº\ndo Bico");
     case Produto: return QStringLiteral("13.3 - Produto");
-    case LeituraInicial: return QStringLiteral("13.4 - A. INICIAL");
-    case LeituraFinal: return QStringLiteral("13.4 - B. FINAL");
-    case VolSemInterv: return QStringLiteral("13.5 - A. S/ INTERV.");
-    case VolComInterv: return QStringLiteral("13.5 - B. C/ INTERV.");
+    case LeituraInicial: return QStringLiteral("13.4 - A.\nINICIAL");
+    case LeituraFinal: return QStringLiteral("13.4 - B.\nFINAL");
+    case VolSemInterv: return QStringLiteral("13.5 - A.\nS/ INTERV.");
+    case VolComInterv: return QStringLiteral("13.5 - B.\nC/ INTERV.");
     }
     return {};
 }
@@ -301,7 +302,11 @@ QVariant InfoAlcoolModel::data(const QModelIndex& index, int role) const {
         case NNotaFiscal: return r.nNotaFiscal ? QString::number(*r.nNotaFiscal) : QString();
         case DtEmissao: return r.dtEmissaoNota.isValid() ? r.dtEmissaoNota.toString(QStringLiteral("dd/MM/yyyy")) : QString();
         case Cnpj: return cnpjText(r.cnpjRemetente);
-        case UfOrigem: return r.ufOrigem;
+        case UfOrigem: {
+            // The state's letters beside its code ("SP 26"), as the picker lists it.
+            const QString letters = r.ufOrigem.isEmpty() ? QString() : storage::LetterStateCode(r.ufOrigem);
+            return letters.isEmpty() ? r.ufOrigem : letters + QLatin1Char(' ') + r.ufOrigem;
+        }
         case ValorUnitario: return brazil().toString(r.valorUnitario, 'f', 4);
         case Quantidade: return brazil().toString(r.quantidade, 'f', 0);
         }
@@ -324,12 +329,12 @@ QVariant InfoAlcoolModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
     switch (section) {
-    case NNotaFiscal: return QStringLiteral("14.1 - Nº Nota Fiscal");
-    case DtEmissao: return QStringLiteral("14.2 - Data Emissão");
-    case Cnpj: return QStringLiteral("14.3 - CNPJ Remetente");
-    case UfOrigem: return QStringLiteral("14.4 - UF Origem");
-    case ValorUnitario: return QStringLiteral("14.5 - Valor Unitário");
-    case Quantidade: return QStringLiteral("14.6 - Quantidade (litros)");
+    case NNotaFiscal: return QStringLiteral("14.1 - Nº da\nNota Fiscal");
+    case DtEmissao: return QStringLiteral("14.2 - Data\nde Emissão");
+    case Cnpj: return QStringLiteral("14.3 - CNPJ\ndo Remetente");
+    case UfOrigem: return QStringLiteral("14.4 - UF\nde Origem");
+    case ValorUnitario: return QStringLiteral("14.5 - Valor\nUnitário");
+    case Quantidade: return QStringLiteral("14.6 - Quantidade\n(litros)");
     }
     return {};
 }

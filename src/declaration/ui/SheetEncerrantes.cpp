@@ -9,7 +9,7 @@
 #include "declaration/ui/SheetGrid.h"
 
 #include <QButtonGroup>
-#include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -48,9 +48,11 @@ SheetEncerrantes::SheetEncerrantes(Prompter& prompter, QWidget* parent)
     title->setFont(bold);
     v->addWidget(title);
 
-    auto* kind = new QGroupBox(QStringLiteral("TIPO DO ENCERRANTE CONSIDERADO NA ESCRITURAÇÃO DO LMC"), page);
+    auto* kind = new QWidget(page);
     kind->setObjectName(QStringLiteral("rgTipoEncerrante"));
     auto* kindLayout = new QHBoxLayout(kind);
+    kindLayout->setContentsMargins(0, 0, 0, 0);
+    kindLayout->addWidget(new QLabel(QStringLiteral("TIPO DO ENCERRANTE CONSIDERADO NA ESCRITURAÇÃO DO LMC:"), kind));
     eletronico_ = new QRadioButton(QStringLiteral("Eletrônio"), kind);
     eletronico_->setObjectName(QStringLiteral("rbEletronico"));
     mecanico_ = new QRadioButton(QStringLiteral("Mecânico"), kind);
@@ -76,9 +78,13 @@ SheetEncerrantes::SheetEncerrantes(Prompter& prompter, QWidget* parent)
     auto* readings = new DigitsDelegate(9, nozzles_);
     for (int c : {EncerrantesModel::LeituraInicial, EncerrantesModel::LeituraFinal, EncerrantesModel::VolComInterv})
         g->setItemDelegateForColumn(c, readings);
-    g->setColumnWidth(EncerrantesModel::NSerieBomba, 120);
-    g->setColumnWidth(EncerrantesModel::NBico, 70);
-    g->setColumnWidth(EncerrantesModel::Produto, 190);
+    g->setColumnWidth(EncerrantesModel::NSerieBomba, 105);
+    g->setColumnWidth(EncerrantesModel::NBico, 60);
+    g->setColumnWidth(EncerrantesModel::Produto, 200);
+    for (int c : {EncerrantesModel::LeituraInicial, EncerrantesModel::LeituraFinal, EncerrantesModel::VolSemInterv})
+        g->setColumnWidth(c, 100);
+    g->horizontalHeader()->setMinimumHeight(g->fontMetrics().height() * 2 + 8);
+    g->setMinimumHeight(150);
     v->addWidget(nozzles_, 3);
 
     tanks_ = new SheetGrid(new EstTanqueModel, prompter_,
@@ -90,7 +96,9 @@ SheetEncerrantes::SheetEncerrantes(Prompter& prompter, QWidget* parent)
     t->setItemDelegateForColumn(EstTanqueModel::Quantidade, new DigitsDelegate(9, tanks_));
     t->setColumnWidth(EstTanqueModel::Tanque, 90);
     t->setColumnWidth(EstTanqueModel::Produto, 230);
-    v->addWidget(tanks_, 2);
+    t->setMinimumHeight(80);
+    t->setMaximumHeight(110);
+    v->addWidget(tanks_, 1);
 
     v->addWidget(new QLabel(QStringLiteral("Observações"), page));
     obs_ = new QPlainTextEdit(page);

@@ -2,7 +2,7 @@
 
 #include "declaration/ui/ListGrid.h"
 
-#include <QEvent>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -147,10 +147,33 @@ void SheetGrid::leavePendingRow() {
     else afterPost();
 }
 
-void SheetGrid::onAppendRequested() { append(false); }
+void SheetGrid::onAppendRequested() {
+    // Down on the last row or Tab past the end: a row after the last one.
+    appendAfter(false);
+}
+
+bool SheetGrid::appendAfter(bool beforeFirstRow) {
+    grid_->commitOpenEditor();
+    if (model_->isEditing() && !post()) return false;
+    rows_->setNewRowRule(false, beforeFirstRow);
+    const int row = model_->appendRow();
+    rows_->setNewRowRule(false, false);
+    if (row < 0) return false;
+    focusCell(row, model_->firstEditableColumn(), true);
+    return true;
+}
 
 bool SheetGrid::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid_ && event->type() == QEvent::FocusIn) emit entered();
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Insert && key->modifiers() == Qt::NoModifier) {
+            // Insert on the first row (or in an empty grid) puts a row before it.
+            const int current = grid_->currentIndex().row();
+            appendAfter(current <= 0);
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 

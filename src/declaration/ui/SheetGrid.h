@@ -62,6 +62,8 @@ private:
     void leavePendingRow();
     void afterPost();
     void onAppendRequested();
+    // A row asked for from the grid's keys (not the New command).
+    bool appendAfter(bool beforeFirstRow);
 
     ListEditorModel* model_;
     SheetRows* rows_;

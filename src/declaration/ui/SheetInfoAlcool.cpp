@@ -10,6 +10,7 @@
 #include "declaration/ui/SheetWidgets.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
@@ -56,6 +57,7 @@ SheetInfoAlcool::SheetInfoAlcool(Prompter& prompter, QWidget* parent)
     g->setColumnWidth(InfoAlcoolModel::Cnpj, 150);
     g->setColumnWidth(InfoAlcoolModel::UfOrigem, 100);
     g->setColumnWidth(InfoAlcoolModel::ValorUnitario, 130);
+    g->horizontalHeader()->setMinimumHeight(g->fontMetrics().height() * 2 + 8);
     v->addWidget(grid_, 1);
 
     auto* bar = new QHBoxLayout;
