@@ -56,16 +56,7 @@ void SheetGrid::cancel() {
     if (model_->rowCount() > 0) focusCell(qMin(qMax(row, 0), model_->rowCount() - 1), -1, false);
 }
 
-bool SheetGrid::append(bool newRowFlag) {
-    grid_->commitOpenEditor();
-    if (model_->isEditing() && !post()) return false;
-    rows_->setNewRowRule(newRowFlag, grid_->currentIndex().row() <= 0);
-    const int row = model_->appendRow();
-    rows_->setNewRowRule(false, false);
-    if (row < 0) return false;
-    focusCell(row, model_->firstEditableColumn(), true);
-    return true;
-}
+bool SheetGrid::append(bool newRowFlag) { return appendRow(newRowFlag, false); }
 
 bool SheetGrid::deleteCurrent(QString* error) {
     grid_->commitOpenEditor();
@@ -149,13 +140,13 @@ void SheetGrid::leavePendingRow() {
 
 void SheetGrid::onAppendRequested() {
     // Down on the last row or Tab past the end: a row after the last one.
-    appendAfter(false);
+    appendRow(false, false);
 }
 
-bool SheetGrid::appendAfter(bool beforeFirstRow) {
+bool SheetGrid::appendRow(bool newRowFlag, bool beforeFirstRow) {
     grid_->commitOpenEditor();
     if (model_->isEditing() && !post()) return false;
-    rows_->setNewRowRule(false, beforeFirstRow);
+    rows_->setNewRowRule(newRowFlag, beforeFirstRow);
     const int row = model_->appendRow();
     rows_->setNewRowRule(false, false);
     if (row < 0) return false;
@@ -170,7 +161,7 @@ bool SheetGrid::eventFilter(QObject* watched, QEvent* event) {
         if (key->key() == Qt::Key_Insert && key->modifiers() == Qt::NoModifier) {
             // Insert on the first row (or in an empty grid) puts a row before it.
             const int current = grid_->currentIndex().row();
-            appendAfter(current <= 0);
+            appendRow(false, current <= 0);
             return true;
         }
     }

@@ -62,8 +62,9 @@ private:
     void leavePendingRow();
     void afterPost();
     void onAppendRequested();
-    // A row asked for from the grid's keys (not the New command).
-    bool appendAfter(bool beforeFirstRow);
+    // A new row under the rule of new rows: asked by the New command
+    // (newRowFlag), or by the grid's keys with the cursor before the first row or not.
+    bool appendRow(bool newRowFlag, bool beforeFirstRow);
 
     ListEditorModel* model_;
     SheetRows* rows_;
