@@ -92,6 +92,14 @@ TEST_F(FuelSheetsTest, NewNozzleFromTheKeyboardGetsTheNextNumberAndTurnoverNeeds
               1);
     EXPECT_EQ(grid->currentIndex().row(), s->nozzleModel()->rowCount() - 1) << "on the last row after the post";
 
+    // Giving a row the serial and nozzle of another moves to that one and drops the edit.
+    typeIntoCell(grid, 2, EncerrantesModel::NSerieBomba, QStringLiteral("BX-1"));
+    typeIntoCell(grid, 2, EncerrantesModel::NBico, QStringLiteral("1"));
+    settle();
+    EXPECT_EQ(s->tableState(), TableState::Browse);
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    EXPECT_EQ(s->nozzleModel()->line(2).nSerieBomba, QStringLiteral("BX-2"));
+
     // Down on the last row of a grid with rows is refused by the rule of new rows.
     grid->setCurrentIndex(s->nozzleModel()->index(2, 0));
     QTest::keyClick(grid, Qt::Key_Down);

@@ -155,6 +155,15 @@ TEST_F(MunicipalitySheetsTest, Item16SupplierChecksTwinsAndTheInvoicesButton) {
     ASSERT_EQ(s->model()->rowCount(), 2) << "the row and its B twin";
     EXPECT_EQ(s->model()->line(1).domicilioFiscal, QStringLiteral("B"));
 
+    // Typing an IE the sheet already lists (for the domicile) and leaving its column moves to that row.
+    press(QStringLiteral("btnNovo"));
+    const int fresh = s->model()->rowCount() - 1;
+    typeIntoCell(grid, fresh, MercadMuniModel::IEEmpresa, kSupplier1);
+    settle();
+    EXPECT_EQ(s->tableState(), TableState::Browse);
+    EXPECT_EQ(s->model()->rowCount(), 2);
+    EXPECT_EQ(grid->currentIndex().row(), s->model()->rowOf(kSupplier1, QStringLiteral("A")));
+
     // The invoices button: the invoices' total becomes the supplier's value.
     int opened = 0;
     s->setInvoicesOpener([&](const SupplierKey& supplier, Prompter& p, QWidget*) {
