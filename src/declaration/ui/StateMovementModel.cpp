@@ -10,19 +10,15 @@
 namespace vexa::decl::ui {
 
 StateMovementModel::StateMovementModel(Direction direction, QObject* parent)
-    : PendingRowModel(parent), direction_(direction), amounts_(stateAmountsOf(direction)) {}
+    : PendingRowList(parent), direction_(direction), amounts_(stateAmountsOf(direction)) {}
 
 void StateMovementModel::setContext(const OperationContext& context) {
     context_ = context;
     reload();
 }
 
-void StateMovementModel::reload() {
-    beginResetModel();
-    rows_ = isOpen() ? loadStateRows(context_.key, direction_) : QList<StateRow>{};
-    original_.reset();
-    endResetModel();
-    setState(EditState::Browse, -1);
+QList<StateRow> StateMovementModel::loadRows() const {
+    return isOpen() ? loadStateRows(context_.key, direction_) : QList<StateRow>{};
 }
 
 bool StateMovementModel::isAmountColumn(int column) const {
@@ -38,93 +34,27 @@ int StateMovementModel::columnOf(StateAmount amount) const {
     return i < 0 ? -1 : FirstAmount + i;
 }
 
-int StateMovementModel::appendRow(bool newRowFlag, bool beforeFirstRow) {
-    if (isEditing() || !isOpen()) return -1;
-    if (!childTableAcceptsNewRow(newRowFlag, context_.bulkUpdate, rows(), beforeFirstRow)) return -1;
-    const int r = rows();
-    beginInsertRows({}, r, r);
-    rows_.append(newStateRow(direction_));
-    endInsertRows();
-    original_.reset();
-    setState(EditState::Insert, r);
-    return r;
+bool StateMovementModel::acceptsNewRow(bool newRowFlag, bool beforeFirstRow) const {
+    return childTableAcceptsNewRow(newRowFlag, context_.bulkUpdate, rows(), beforeFirstRow);
 }
 
-PendingRowModel::Submitted StateMovementModel::submitPending(Prompter& prompter) {
-    if (!isEditing()) return {};
-    const StateRow typed = rows_.at(pendingRow());
-    if (editState() == EditState::Edit && original_ && typed == *original_) {
-        original_.reset();
-        setState(EditState::Browse, -1);
-        return {};
-    }
+PendingRowModel::Submitted StateMovementModel::postRow(const StateRow& typed, Prompter& prompter) {
     const StatePostOutcome out = postStateRow(context_, direction_, typed, original_, prompter);
     Submitted result{out.status, out.message, -1};
-    switch (out.status) {
-    case PostStatus::Posted:
-        reload();
-        emit rowsStored();
-        break;
-    case PostStatus::Discarded:
-        revertPending();
-        reload();
-        break;
-    case PostStatus::Refused:
+    if (out.status == PostStatus::Refused) {
         if (out.field == state_field::Uf) result.column = Uf;
         else if (out.field == state_field::ValorContabil) result.column = columnOf(StateAmount::ValorContabilA);
-        break;
-    case PostStatus::Failed:
-        break;
     }
     return result;
 }
 
-void StateMovementModel::revertPending() {
-    if (!isEditing()) return;
-    const int r = pendingRow();
-    const bool inserted = editState() == EditState::Insert;
-    const auto original = original_;
-    original_.reset();
-    // Out of edit first: the views see a browsing model while the row goes.
-    setState(EditState::Browse, -1);
-    if (inserted) {
-        beginRemoveRows({}, r, r);
-        rows_.removeAt(r);
-        endRemoveRows();
-    } else if (original) {
-        rows_[r] = *original;
-        emit dataChanged(index(r, 0), index(r, columnCount() - 1));
-    }
+bool StateMovementModel::deleteRow(const StateRow& row, QString* error) {
+    return deleteStateRowWithTwin(context_, direction_, row, error);
 }
 
-bool StateMovementModel::removeStoredRow(int r, QString* error) {
-    if (r < 0 || r >= rows()) return true;
-    if (r == pendingRow() && editState() == EditState::Insert) {
-        revertPending();
-        return true;
-    }
-    if (isEditing()) revertPending();
-    if (!deleteStateRowWithTwin(context_, direction_, rows_.at(r), error)) return false;
-    reload();
-    emit rowsStored();
-    return true;
+std::optional<StateRow> StateMovementModel::existingRow(const StateRow& typed) const {
+    return existingStateRow(context_, direction_, typed, original_);
 }
-
-int StateMovementModel::jumpToExisting() {
-    if (!isEditing()) return -1;
-    const auto existing = existingStateRow(context_, direction_, rows_.at(pendingRow()), original_);
-    if (!existing) return -1;
-    revertPending();
-    return rowOfIdentity(existing->uf + existing->domicilioFiscal);
-}
-
-QVariant StateMovementModel::rowIdentity(int r) const {
-    if (r < 0 || r >= rows() || (r == pendingRow() && editState() == EditState::Insert)) return {};
-    const StateRow& row = r == pendingRow() && original_ ? *original_ : rows_.at(r);
-    return row.uf + row.domicilioFiscal;
-}
-
-int StateMovementModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows(); }
 
 int StateMovementModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : FirstAmount + amountColumnCount();
@@ -220,12 +150,7 @@ bool StateMovementModel::setData(const QModelIndex& index, const QVariant& value
         if (!money::different(amount, next.amount(amountOf(c)))) return true;
         next.setAmount(amountOf(c), amount);
     }
-    if (editState() == EditState::Browse) {
-        original_ = rows_.at(r);
-        setState(EditState::Edit, r);
-    }
-    rows_[r] = next;
-    emit dataChanged(this->index(r, 0), this->index(r, columnCount() - 1));
+    storeTyped(r, next);
     return true;
 }
 

@@ -6,13 +6,11 @@
 // Money columns show "###,###,###,##0.00" and hand their editor the double.
 
 #include "declaration/StateMovementRules.h"
-#include "declaration/ui/PendingRowModel.h"
-
-#include <optional>
+#include "declaration/ui/PendingRowList.h"
 
 namespace vexa::decl::ui {
 
-class StateMovementModel : public PendingRowModel {
+class StateMovementModel : public PendingRowList<StateRow> {
     Q_OBJECT
 public:
     enum Column { Uf = 0, Domicilio, FirstAmount };
@@ -25,8 +23,6 @@ public:
     void setContext(const OperationContext& context);
     void setBulkUpdate(bool on) { context_.bulkUpdate = on; }
 
-    int rows() const { return int(rows_.size()); }
-    const StateRow& row(int r) const { return rows_.at(r); }
     int amountColumnCount() const { return int(amounts_.size()); }
     bool isAmountColumn(int column) const;
     StateAmount amountOf(int column) const;    // for an amount column
@@ -34,15 +30,7 @@ public:
 
     // ---- PendingRowModel ----
     bool isOpen() const override { return context_.key.isComplete(); }
-    int appendRow(bool newRowFlag, bool beforeFirstRow) override;
-    Submitted submitPending(Prompter& prompter) override;
-    void revertPending() override;
-    bool removeStoredRow(int row, QString* error) override;
-    int jumpToExisting() override;
-    void reload() override;
-    QVariant rowIdentity(int row) const override;
 
-    int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
@@ -55,11 +43,17 @@ public:
     static QString amountCaption(Direction direction, StateAmount amount);
 
 private:
+    QList<StateRow> loadRows() const override;
+    bool acceptsNewRow(bool newRowFlag, bool beforeFirstRow) const override;
+    StateRow newRow() const override { return newStateRow(direction_); }
+    Submitted postRow(const StateRow& typed, Prompter& prompter) override;
+    bool deleteRow(const StateRow& row, QString* error) override;
+    std::optional<StateRow> existingRow(const StateRow& typed) const override;
+    QVariant identityOf(const StateRow& row) const override { return row.uf + row.domicilioFiscal; }
+
     Direction direction_;
     QList<StateAmount> amounts_;
     OperationContext context_;
-    QList<StateRow> rows_;
-    std::optional<StateRow> original_;   // the stored row under edit
 };
 
 } // namespace vexa::decl::ui

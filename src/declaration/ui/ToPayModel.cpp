@@ -8,7 +8,7 @@
 
 namespace vexa::decl::ui {
 
-ToPayModel::ToPayModel(ToPayKind kind, QObject* parent) : PendingRowModel(parent), kind_(kind) {}
+ToPayModel::ToPayModel(ToPayKind kind, QObject* parent) : PendingRowList(parent), kind_(kind) {}
 
 void ToPayModel::setDeclaration(const DeclarationKey& key, const QString& tipoRegime) {
     key_ = key;
@@ -16,100 +16,28 @@ void ToPayModel::setDeclaration(const DeclarationKey& key, const QString& tipoRe
     reload();
 }
 
-void ToPayModel::reload() {
-    beginResetModel();
-    rows_ = key_.isComplete() ? loadToPayRows(key_, kind_) : QList<ToPayRow>{};
-    original_.reset();
-    endResetModel();
-    setState(EditState::Browse, -1);
+QList<ToPayRow> ToPayModel::loadRows() const {
+    return key_.isComplete() ? loadToPayRows(key_, kind_) : QList<ToPayRow>{};
 }
 
-int ToPayModel::appendRow(bool newRowFlag, bool beforeFirstRow) {
-    if (isEditing() || !isOpen()) return -1;
-    if (!toPayAcceptsNewRow(rows(), newRowFlag, bulkUpdate_, beforeFirstRow)) return -1;
-    const int r = rows();
-    beginInsertRows({}, r, r);
-    rows_.append(ToPayRow{});
-    endInsertRows();
-    original_.reset();
-    setState(EditState::Insert, r);
-    return r;
+bool ToPayModel::acceptsNewRow(bool newRowFlag, bool beforeFirstRow) const {
+    return toPayAcceptsNewRow(rows(), newRowFlag, bulkUpdate_, beforeFirstRow);
 }
 
-PendingRowModel::Submitted ToPayModel::submitPending(Prompter& prompter) {
-    if (!isEditing()) return {};
-    const ToPayRow typed = rows_.at(pendingRow());
-    if (editState() == EditState::Edit && original_ && typed == *original_) {
-        // Nothing was changed: the row simply leaves edit.
-        original_.reset();
-        setState(EditState::Browse, -1);
-        return {};
-    }
+PendingRowModel::Submitted ToPayModel::postRow(const ToPayRow& typed, Prompter& prompter) {
     const ToPayPostOutcome out = postToPayRow(key_, kind_, typed, original_, prompter);
     Submitted result{out.status, out.message, -1};
-    switch (out.status) {
-    case PostStatus::Posted:
-        reload();
-        emit rowsStored();
-        break;
-    case PostStatus::Discarded:
-        revertPending();
-        reload();
-        break;
-    case PostStatus::Refused:
-        if (out.field == topay_field::DtVencimento) result.column = Vencimento;
-        break;
-    case PostStatus::Failed:
-        break;
-    }
+    if (out.status == PostStatus::Refused && out.field == topay_field::DtVencimento) result.column = Vencimento;
     return result;
 }
 
-void ToPayModel::revertPending() {
-    if (!isEditing()) return;
-    const int r = pendingRow();
-    const bool inserted = editState() == EditState::Insert;
-    const auto original = original_;
-    original_.reset();
-    // Out of edit first: the views see a browsing model while the row goes.
-    setState(EditState::Browse, -1);
-    if (inserted) {
-        beginRemoveRows({}, r, r);
-        rows_.removeAt(r);
-        endRemoveRows();
-    } else if (original) {
-        rows_[r] = *original;
-        emit dataChanged(index(r, 0), index(r, ColumnCount - 1));
-    }
+bool ToPayModel::deleteRow(const ToPayRow& row, QString* error) {
+    return deleteToPayRow(key_, kind_, row.dtVencimento, error);
 }
 
-bool ToPayModel::removeStoredRow(int r, QString* error) {
-    if (r < 0 || r >= rows()) return true;
-    if (r == pendingRow() && editState() == EditState::Insert) {
-        revertPending();
-        return true;
-    }
-    if (isEditing()) revertPending();
-    if (!deleteToPayRow(key_, kind_, rows_.at(r).dtVencimento, error)) return false;
-    reload();
-    emit rowsStored();
-    return true;
+std::optional<ToPayRow> ToPayModel::existingRow(const ToPayRow& typed) const {
+    return existingToPayRow(key_, kind_, typed, original_);
 }
-
-int ToPayModel::jumpToExisting() {
-    if (!isEditing()) return -1;
-    const auto existing = existingToPayRow(key_, kind_, rows_.at(pendingRow()), original_);
-    if (!existing) return -1;
-    revertPending();
-    return rowOfIdentity(existing->dtVencimento);
-}
-
-QVariant ToPayModel::rowIdentity(int r) const {
-    if (r < 0 || r >= rows() || (r == pendingRow() && editState() == EditState::Insert)) return {};
-    return r == pendingRow() && original_ ? original_->dtVencimento : rows_.at(r).dtVencimento;
-}
-
-int ToPayModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows(); }
 
 int ToPayModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
@@ -179,12 +107,7 @@ bool ToPayModel::setData(const QModelIndex& index, const QVariant& value, int ro
         if (!money::different(amount, next.valor)) return true;
         next.valor = amount;
     }
-    if (editState() == EditState::Browse) {
-        original_ = rows_.at(r);
-        setState(EditState::Edit, r);
-    }
-    rows_[r] = next;
-    emit dataChanged(this->index(r, 0), this->index(r, ColumnCount - 1));
+    storeTyped(r, next);
     return true;
 }
 

@@ -6,13 +6,11 @@
 // regime or the period does not allow shows its rows greyed and read-only.
 
 #include "declaration/IcmsRecolher.h"
-#include "declaration/ui/PendingRowModel.h"
-
-#include <optional>
+#include "declaration/ui/PendingRowList.h"
 
 namespace vexa::decl::ui {
 
-class ToPayModel : public PendingRowModel {
+class ToPayModel : public PendingRowList<ToPayRow> {
     Q_OBJECT
 public:
     enum Column { Vencimento = 0, Valor, ColumnCount };
@@ -27,20 +25,9 @@ public:
     bool bulkUpdate() const { return bulkUpdate_; }
     void setBulkUpdate(bool on) { bulkUpdate_ = on; }
 
-    int rows() const { return int(rows_.size()); }
-    const ToPayRow& row(int r) const { return rows_.at(r); }
-
     // ---- PendingRowModel ----
     bool isOpen() const override { return key_.isComplete() && enabled_; }
-    int appendRow(bool newRowFlag, bool beforeFirstRow) override;
-    Submitted submitPending(Prompter& prompter) override;
-    void revertPending() override;
-    bool removeStoredRow(int row, QString* error) override;
-    int jumpToExisting() override;
-    void reload() override;
-    QVariant rowIdentity(int row) const override;
 
-    int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
@@ -48,12 +35,18 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 private:
+    QList<ToPayRow> loadRows() const override;
+    bool acceptsNewRow(bool newRowFlag, bool beforeFirstRow) const override;
+    ToPayRow newRow() const override { return ToPayRow{}; }
+    Submitted postRow(const ToPayRow& typed, Prompter& prompter) override;
+    bool deleteRow(const ToPayRow& row, QString* error) override;
+    std::optional<ToPayRow> existingRow(const ToPayRow& typed) const override;
+    QVariant identityOf(const ToPayRow& row) const override { return row.dtVencimento; }
+
     ToPayKind kind_;
     DeclarationKey key_;
     bool enabled_ = false;
     bool bulkUpdate_ = false;
-    QList<ToPayRow> rows_;
-    std::optional<ToPayRow> original_;   // the stored row under edit
 };
 
 } // namespace vexa::decl::ui

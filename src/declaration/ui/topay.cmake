@@ -5,6 +5,7 @@ target_sources(vexa_declaration_ui PRIVATE
   ChildGridGroup.cpp ChildGridGroup.h
   DueDateDelegate.cpp DueDateDelegate.h
   PendingRowModel.h
+  PendingRowList.h
   SheetIcmsRecolher.cpp SheetIcmsRecolher.h
   ToPayModel.cpp ToPayModel.h
 )
