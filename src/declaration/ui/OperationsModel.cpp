@@ -1,6 +1,7 @@
 #include "declaration/ui/OperationsModel.h"
 
 #include "common/Money.h"
+#include "declaration/ui/GridValues.h"
 #include "declaration/OperationStore.h"
 
 #include <QBrush>
@@ -236,19 +237,9 @@ bool OperationsModel::setData(const QModelIndex& index, const QVariant& value, i
         next.codigoOperacao = code;
         applyCfopChange(context_, next);
     } else {
-        double amount = 0.0;
-        if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Int ||
-            value.typeId() == QMetaType::LongLong) {
-            amount = value.toDouble();
-        } else {
-            const QString text = value.toString().trimmed();
-            if (!text.isEmpty()) {
-                const auto parsed = money::parse(text);
-                if (!parsed) return false;
-                amount = *parsed;
-            }
-        }
-        amount = money::round2(amount);
+        const std::optional<double> typed = gridAmount(value);
+        if (!typed) return false;
+        const double amount = *typed;
         if (!money::different(amount, next.amount(amountOf(c)))) return true;
         next.setAmount(amountOf(c), amount);
     }

@@ -16,6 +16,7 @@
 #include "common/Prompter.h"
 #include "declaration/OperationRules.h"
 #include "declaration/RowPost.h"
+#include "declaration/ui/GridValues.h"
 #include "declaration/ui/ListEditorModel.h"
 
 namespace vexa::decl::ui {
@@ -54,45 +55,6 @@ inline LineOutcome lineOutcome(const RowPost& post, QString* field) {
         return LineOutcome::Failed;
     }
     return LineOutcome::Failed;
-}
-
-// An amount typed in a grid: the number, or its text with a decimal comma,
-// rounded to `decimals`; nullopt when it is not an amount. A blank text is 0.
-inline std::optional<double> gridAmount(const QVariant& value, int decimals = 2) {
-    if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Int ||
-        value.typeId() == QMetaType::LongLong)
-        return money::roundTo(value.toDouble(), decimals);
-    const QString text = value.toString().trimmed();
-    if (text.isEmpty()) return 0.0;
-    if (decimals <= 2) {
-        const std::optional<double> parsed = money::parse(text);
-        if (!parsed) return std::nullopt;
-        return money::roundTo(*parsed, decimals);
-    }
-    // More decimals than money has: digits and one decimal comma (or point), no thousands points.
-    QString plain = text;
-    plain.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double number = plain.toDouble(&ok);
-    if (!ok) return std::nullopt;
-    return money::roundTo(number, decimals);
-}
-
-// A whole number typed in a grid: *out empty for a blank text; false when the
-// text is not a non-negative whole number.
-inline bool gridInteger(const QVariant& value, std::optional<qint64>* out) {
-    const QString text = value.isNull() ? QString() : value.toString().trimmed();
-    if (text.isEmpty()) {
-        out->reset();
-        return true;
-    }
-    for (QChar c : text)
-        if (!c.isDigit()) return false;
-    bool ok = false;
-    const qint64 n = text.toLongLong(&ok);
-    if (!ok) return false;
-    *out = n;
-    return true;
 }
 
 template <class Line>

@@ -1,6 +1,7 @@
 #include "declaration/ui/StateMovementModel.h"
 
 #include "common/Money.h"
+#include "declaration/ui/GridValues.h"
 #include "declaration/StateMovementStore.h"
 #include "storage/ReferenceLookups.h"
 
@@ -137,16 +138,9 @@ bool StateMovementModel::setData(const QModelIndex& index, const QVariant& value
         if (code == next.uf) return true;
         next.uf = code;
     } else {
-        double amount = 0.0;
-        if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Int ||
-            value.typeId() == QMetaType::LongLong) {
-            amount = value.toDouble();
-        } else if (const QString text = value.toString().trimmed(); !text.isEmpty()) {
-            const auto parsed = money::parse(text);
-            if (!parsed) return false;
-            amount = *parsed;
-        }
-        amount = money::round2(amount);
+        const std::optional<double> typed = gridAmount(value);
+        if (!typed) return false;
+        const double amount = *typed;
         if (!money::different(amount, next.amount(amountOf(c)))) return true;
         next.setAmount(amountOf(c), amount);
     }

@@ -2,6 +2,7 @@
 
 #include "common/Conversions.h"
 #include "common/Money.h"
+#include "declaration/ui/GridValues.h"
 
 #include <QBrush>
 #include <QColor>
@@ -94,16 +95,9 @@ bool ToPayModel::setData(const QModelIndex& index, const QVariant& value, int ro
         if (due == next.dtVencimento) return true;
         next.dtVencimento = due;
     } else {
-        double amount = 0.0;
-        if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Int ||
-            value.typeId() == QMetaType::LongLong) {
-            amount = value.toDouble();
-        } else if (const QString text = value.toString().trimmed(); !text.isEmpty()) {
-            const auto parsed = money::parse(text);
-            if (!parsed) return false;
-            amount = *parsed;
-        }
-        amount = money::round2(amount);
+        const std::optional<double> typed = gridAmount(value);
+        if (!typed) return false;
+        const double amount = *typed;
         if (!money::different(amount, next.valor)) return true;
         next.valor = amount;
     }

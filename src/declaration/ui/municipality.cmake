@@ -12,5 +12,6 @@ target_sources(vexa_declaration_ui PRIVATE
   SheetGrid.cpp SheetGrid.h
   SheetMercadMuni.cpp SheetMercadMuni.h
   SheetModel.h
+  GridValues.h
   SheetSaidasMun.cpp SheetSaidasMun.h
 )
