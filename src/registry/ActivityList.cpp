@@ -1,6 +1,5 @@
 #include "registry/ActivityList.h"
 
-#include "common/ErrorLog.h"
 #include "registry/RegistrySql.h"
 
 #include <QSqlQuery>
@@ -11,11 +10,7 @@ namespace {
 QList<ActivityRow> read(const QString& statement) {
     QList<ActivityRow> rows;
     QSqlQuery q;
-    QString error;
-    if (!sql::prepare(q, statement, &error) || !sql::exec(q, &error)) {
-        reportUnhandledError(error);
-        return rows;
-    }
+    if (!sql::read(q, statement)) return rows;
     while (q.next()) rows << ActivityRow{sql::text(q.value(0)), sql::text(q.value(1))};
     return rows;
 }

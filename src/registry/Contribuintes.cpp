@@ -1,7 +1,6 @@
 #include "registry/Contribuintes.h"
 
 #include "common/DocumentChecks.h"
-#include "common/ErrorLog.h"
 #include "registry/RegistrySql.h"
 #include "storage/Database.h"
 #include "storage/ReferenceLookups.h"
@@ -35,25 +34,9 @@ Contribuinte fromQuery(const QSqlQuery& q) {
     return c;
 }
 
-// Runs a query whose failure no caller can handle: the error goes to the
-// application-wide handler and the caller sees "nothing found".
-bool run(QSqlQuery& q, const QString& statement, const QVariantList& values) {
-    QString error;
-    if (!sql::prepare(q, statement, &error)) {
-        reportUnhandledError(error);
-        return false;
-    }
-    for (const QVariant& v : values) q.addBindValue(v);
-    if (!sql::exec(q, &error)) {
-        reportUnhandledError(error);
-        return false;
-    }
-    return true;
-}
-
 bool rowExists(const QString& ie) {
     QSqlQuery q;
-    return run(q, QStringLiteral("SELECT IE FROM Contribuintes WHERE IE = ?"), {ie}) && q.next();
+    return sql::read(q, QStringLiteral("SELECT IE FROM Contribuintes WHERE IE = ?"), {ie}) && q.next();
 }
 
 } // namespace
@@ -61,7 +44,7 @@ bool rowExists(const QString& ie) {
 std::optional<Contribuinte> findTaxpayer(const QString& ie) {
     if (ie.isEmpty()) return std::nullopt;
     QSqlQuery q;
-    if (!run(q, QStringLiteral("SELECT %1 FROM Contribuintes WHERE IE = ?").arg(kColumns), {ie}) || !q.next())
+    if (!sql::read(q, QStringLiteral("SELECT %1 FROM Contribuintes WHERE IE = ?").arg(kColumns), {ie}) || !q.next())
         return std::nullopt;
     return fromQuery(q);
 }
@@ -86,7 +69,7 @@ CheckResult checkNewIE(const QString& typedIE) {
 QString municipalityShown(const Contribuinte& row) {
     if (row.MunicipioID.isEmpty() || row.UF.isEmpty()) return {};
     QSqlQuery q;
-    if (!run(q, QStringLiteral("SELECT Descricao FROM Municipios WHERE CodigoID = ? AND UF = ?"),
+    if (!sql::read(q, QStringLiteral("SELECT Descricao FROM Municipios WHERE CodigoID = ? AND UF = ?"),
              {row.MunicipioID, row.UF}) ||
         !q.next())
         return {};
@@ -136,7 +119,7 @@ bool saveTaxpayer(const Contribuinte& row, QString* error) {
 
 QString storedPassword(const QString& ie) {
     QSqlQuery q;
-    if (!run(q, QStringLiteral("SELECT NovaSenha FROM Contribuintes WHERE IE = ?"), {ie}) || !q.next())
+    if (!sql::read(q, QStringLiteral("SELECT NovaSenha FROM Contribuintes WHERE IE = ?"), {ie}) || !q.next())
         return {};
     return sql::text(q.value(0));
 }
@@ -182,7 +165,7 @@ QString moveTaxpayer(Move move, const QString& from) {
     }
     if ((move == Move::Prior || move == Move::Next) && from.isEmpty()) return moveTaxpayer(Move::First, {});
     QSqlQuery q;
-    if (run(q, statement, values) && q.next()) return sql::text(q.value(0));
+    if (sql::read(q, statement, values) && q.next()) return sql::text(q.value(0));
     // Before the first or past the last: stay on the current row when it still exists.
     if (move == Move::First || move == Move::Last) return {};
     if (rowExists(from)) return from;
@@ -193,7 +176,7 @@ QString moveTaxpayer(Move move, const QString& from) {
 QList<Contribuinte> allTaxpayers() {
     QList<Contribuinte> rows;
     QSqlQuery q;
-    if (!run(q, QStringLiteral("SELECT %1 FROM Contribuintes ORDER BY IE").arg(kColumns), {})) return rows;
+    if (!sql::read(q, QStringLiteral("SELECT %1 FROM Contribuintes ORDER BY IE").arg(kColumns), {})) return rows;
     while (q.next()) rows << fromQuery(q);
     return rows;
 }

@@ -1,6 +1,5 @@
 #include "registry/RegistrySearch.h"
 
-#include "common/ErrorLog.h"
 #include "registry/RegistrySql.h"
 
 #include <QSqlQuery>
@@ -26,11 +25,7 @@ QList<NameRow> rowsByName(Registry registry) {
             : QStringLiteral("SELECT Nome, CRC, UF FROM Declarante ORDER BY Nome COLLATE NOCASE, CRC, UF");
     QList<NameRow> rows;
     QSqlQuery q;
-    QString error;
-    if (!sql::prepare(q, statement, &error) || !sql::exec(q, &error)) {
-        reportUnhandledError(error);
-        return rows;
-    }
+    if (!sql::read(q, statement)) return rows;
     while (q.next()) rows << NameRow{sql::text(q.value(0)), sql::text(q.value(1)), sql::text(q.value(2))};
     return rows;
 }

@@ -1,5 +1,6 @@
 #include "registry/RegistrySql.h"
 
+#include "common/ErrorLog.h"
 #include "storage/Database.h"
 
 #include <QSqlError>
@@ -17,6 +18,20 @@ bool exec(QSqlQuery& query, QString* error) {
     if (query.exec()) return true;
     if (error) *error = query.lastError().text();
     return false;
+}
+
+bool read(QSqlQuery& query, const QString& statement, const QVariantList& values) {
+    QString error;
+    if (!prepare(query, statement, &error)) {
+        reportUnhandledError(error);
+        return false;
+    }
+    for (const QVariant& v : values) query.addBindValue(v);
+    if (!exec(query, &error)) {
+        reportUnhandledError(error);
+        return false;
+    }
+    return true;
 }
 
 QVariant text(const QString& value) {

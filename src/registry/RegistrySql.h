@@ -16,6 +16,11 @@ bool prepare(QSqlQuery& query, const QString& statement, QString* error);
 // Runs a prepared statement; *error receives the engine's message on failure.
 bool exec(QSqlQuery& query, QString* error);
 
+// Runs a statement whose failure no caller can handle (a read): the values are
+// bound in order and the engine's message goes to the application-wide
+// handler, the caller seeing "nothing found".
+bool read(QSqlQuery& query, const QString& statement, const QVariantList& values = {});
+
 // An empty text is stored as null, as the tables hold it.
 QVariant text(const QString& value);
 

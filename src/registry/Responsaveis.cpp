@@ -1,7 +1,6 @@
 #include "registry/Responsaveis.h"
 
 #include "common/DocumentChecks.h"
-#include "common/ErrorLog.h"
 #include "common/StateCodes.h"
 #include "registry/RegistrySql.h"
 
@@ -24,23 +23,9 @@ Declarante fromQuery(const QSqlQuery& q) {
     return d;
 }
 
-bool run(QSqlQuery& q, const QString& statement, const QVariantList& values) {
-    QString error;
-    if (!sql::prepare(q, statement, &error)) {
-        reportUnhandledError(error);
-        return false;
-    }
-    for (const QVariant& v : values) q.addBindValue(v);
-    if (!sql::exec(q, &error)) {
-        reportUnhandledError(error);
-        return false;
-    }
-    return true;
-}
-
 bool keyExists(const QString& crc, const QString& uf) {
     QSqlQuery q;
-    return run(q, QStringLiteral("SELECT CRC FROM Declarante WHERE CRC = ? AND UF = ?"), {crc, uf}) && q.next();
+    return sql::read(q, QStringLiteral("SELECT CRC FROM Declarante WHERE CRC = ? AND UF = ?"), {crc, uf}) && q.next();
 }
 
 AccountantKey keyOf(const QSqlQuery& q) { return {sql::text(q.value(0)), sql::text(q.value(1))}; }
@@ -53,7 +38,7 @@ std::optional<Declarante> findAccountant(const QString& crc, const QString& uf) 
     const QString key = crcKey(crc);
     if (key.isEmpty() || uf.isEmpty()) return std::nullopt;
     QSqlQuery q;
-    if (!run(q, QStringLiteral("SELECT %1 FROM Declarante WHERE CRC = ? AND UF = ?").arg(kColumns), {key, uf}) ||
+    if (!sql::read(q, QStringLiteral("SELECT %1 FROM Declarante WHERE CRC = ? AND UF = ?").arg(kColumns), {key, uf}) ||
         !q.next())
         return std::nullopt;
     return fromQuery(q);
@@ -123,19 +108,19 @@ AccountantKey moveAccountant(AccountantMove move, const AccountantKey& from) {
     bool ok = false;
     switch (move) {
     case AccountantMove::First:
-        ok = run(q, QStringLiteral("SELECT CRC, UF FROM Declarante ORDER BY CRC, UF LIMIT 1"), {});
+        ok = sql::read(q, QStringLiteral("SELECT CRC, UF FROM Declarante ORDER BY CRC, UF LIMIT 1"), {});
         break;
     case AccountantMove::Last:
-        ok = run(q, QStringLiteral("SELECT CRC, UF FROM Declarante ORDER BY CRC DESC, UF DESC LIMIT 1"), {});
+        ok = sql::read(q, QStringLiteral("SELECT CRC, UF FROM Declarante ORDER BY CRC DESC, UF DESC LIMIT 1"), {});
         break;
     case AccountantMove::Prior:
-        ok = run(q,
+        ok = sql::read(q,
                  QStringLiteral("SELECT CRC, UF FROM Declarante WHERE CRC < ? OR (CRC = ? AND UF < ?) "
                                 "ORDER BY CRC DESC, UF DESC LIMIT 1"),
                  {from.crc, from.crc, from.uf});
         break;
     case AccountantMove::Next:
-        ok = run(q,
+        ok = sql::read(q,
                  QStringLiteral("SELECT CRC, UF FROM Declarante WHERE CRC > ? OR (CRC = ? AND UF > ?) "
                                 "ORDER BY CRC, UF LIMIT 1"),
                  {from.crc, from.crc, from.uf});
@@ -151,7 +136,7 @@ AccountantKey moveAccountant(AccountantMove move, const AccountantKey& from) {
 QList<Declarante> allAccountants() {
     QList<Declarante> rows;
     QSqlQuery q;
-    if (!run(q, QStringLiteral("SELECT %1 FROM Declarante ORDER BY CRC, UF").arg(kColumns), {})) return rows;
+    if (!sql::read(q, QStringLiteral("SELECT %1 FROM Declarante ORDER BY CRC, UF").arg(kColumns), {})) return rows;
     while (q.next()) rows << fromQuery(q);
     return rows;
 }
