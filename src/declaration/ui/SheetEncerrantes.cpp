@@ -202,13 +202,8 @@ void SheetEncerrantes::enterGrid(SheetGrid* grid) {
 }
 
 TableState SheetEncerrantes::tableState() const {
-    for (SheetGrid* g : {active_, active_ == nozzles_ ? tanks_ : nozzles_}) {
-        switch (g->model()->editState()) {
-        case ListEditorModel::EditState::Edit: return TableState::Edit;
-        case ListEditorModel::EditState::Insert: return TableState::Insert;
-        case ListEditorModel::EditState::Browse: break;
-        }
-    }
+    for (SheetGrid* g : {active_, active_ == nozzles_ ? tanks_ : nozzles_})
+        if (const TableState state = g->tableState(); state != TableState::Browse) return state;
     return fieldsEdited_ ? TableState::Edit : TableState::Browse;
 }
 

@@ -1,6 +1,7 @@
 #include "declaration/ui/SheetGrid.h"
 
 #include "declaration/ui/ListGrid.h"
+#include "declaration/ui/VexaSheet.h"
 
 #include <QKeyEvent>
 #include <QHeaderView>
@@ -66,6 +67,15 @@ bool SheetGrid::deleteCurrent(QString* error) {
     if (model_->rowCount() > 0) focusCell(qMin(row, model_->rowCount() - 1), -1, false);
     emit rowsChanged();
     return true;
+}
+
+TableState SheetGrid::tableState() const {
+    switch (model_->editState()) {
+    case ListEditorModel::EditState::Edit: return TableState::Edit;
+    case ListEditorModel::EditState::Insert: return TableState::Insert;
+    case ListEditorModel::EditState::Browse: break;
+    }
+    return TableState::Browse;
 }
 
 void SheetGrid::reload() {

@@ -17,6 +17,7 @@ class QLabel;
 namespace vexa::decl::ui {
 
 class ListGrid;
+enum class TableState;   // VexaSheet.h
 
 class SheetGrid : public QWidget {
     Q_OBJECT
@@ -30,6 +31,8 @@ public:
     QLabel* captionLabel() const { return caption_; }
 
     bool isEditing() const { return model_->isEditing(); }
+    // The sheet's table state while this grid holds a pending row (Browse otherwise).
+    TableState tableState() const;
     // Save: takes the cell being typed and posts the pending row. True when
     // nothing is pending afterwards; a refusal puts the focus on the column at fault.
     bool post();

@@ -109,14 +109,7 @@ void SheetInfoAlcool::clear() {
     refreshTotal();
 }
 
-TableState SheetInfoAlcool::tableState() const {
-    switch (model()->editState()) {
-    case ListEditorModel::EditState::Edit: return TableState::Edit;
-    case ListEditorModel::EditState::Insert: return TableState::Insert;
-    case ListEditorModel::EditState::Browse: break;
-    }
-    return TableState::Browse;
-}
+TableState SheetInfoAlcool::tableState() const { return grid_->tableState(); }
 
 bool SheetInfoAlcool::appendRow() { return hasTable() && grid_->append(true); }
 

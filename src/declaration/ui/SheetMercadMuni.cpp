@@ -145,14 +145,7 @@ void SheetMercadMuni::openInvoices(int row) {
     grid_->focusCell(model()->rowOf(supplier.ieEmpresa, supplier.domicilioFiscal), MercadMuniModel::Notas);
 }
 
-TableState SheetMercadMuni::tableState() const {
-    switch (model()->editState()) {
-    case ListEditorModel::EditState::Edit: return TableState::Edit;
-    case ListEditorModel::EditState::Insert: return TableState::Insert;
-    case ListEditorModel::EditState::Browse: break;
-    }
-    return TableState::Browse;
-}
+TableState SheetMercadMuni::tableState() const { return grid_->tableState(); }
 
 bool SheetMercadMuni::appendRow() { return hasTable() && grid_->append(true); }
 

@@ -167,14 +167,7 @@ QString SheetSaidasMun::totalText(int line, int column) const {
     return fields_[line][column]->text();
 }
 
-TableState SheetSaidasMun::tableState() const {
-    switch (model()->editState()) {
-    case ListEditorModel::EditState::Edit: return TableState::Edit;
-    case ListEditorModel::EditState::Insert: return TableState::Insert;
-    case ListEditorModel::EditState::Browse: break;
-    }
-    return TableState::Browse;
-}
+TableState SheetSaidasMun::tableState() const { return grid_->tableState(); }
 
 bool SheetSaidasMun::appendRow() { return item15Declaration() && grid_->append(true); }
 
