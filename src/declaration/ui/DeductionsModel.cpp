@@ -1,6 +1,7 @@
 #include "declaration/ui/DeductionsModel.h"
 
 #include "common/Money.h"
+#include "declaration/ui/GridValues.h"
 
 #include <QBrush>
 #include <QColor>
@@ -110,18 +111,9 @@ bool DeductionsModel::setData(const QModelIndex& index, const QVariant& value, i
         codeChosen(code);
         return true;
     } else {
-        double typed = 0;
-        if (value.typeId() == QMetaType::QString) {
-            const QString text = value.toString().trimmed();
-            if (!text.isEmpty()) {
-                const auto parsed = money::parse(text);
-                if (!parsed) return false;
-                typed = *parsed;
-            }
-        } else {
-            typed = value.toDouble();
-        }
-        typed = money::round2(typed);
+        const std::optional<double> entered = listAmount(value);
+        if (!entered) return false;
+        const double typed = *entered;
         double& target = c == ICMSDevido ? next.ICMSDevido : c == MediaICMS ? next.MediaICMS : next.VlrDeducao;
         target = typed;
     }

@@ -31,6 +31,19 @@ inline std::optional<double> gridAmount(const QVariant& value, int decimals = 2)
     return money::roundTo(number, decimals);
 }
 
+// An amount typed in a list editor's grid: a text with a decimal comma (a
+// blank one is 0), any other value read as its number; rounded to cents.
+// nullopt when the text is not an amount. Unlike gridAmount(), only a text
+// is parsed: every other type goes through QVariant::toDouble().
+inline std::optional<double> listAmount(const QVariant& value) {
+    if (value.typeId() != QMetaType::QString) return money::round2(value.toDouble());
+    const QString text = value.toString().trimmed();
+    if (text.isEmpty()) return 0.0;
+    const std::optional<double> parsed = money::parse(text);
+    if (!parsed) return std::nullopt;
+    return money::round2(*parsed);
+}
+
 // A whole number typed in a grid: *out empty for a blank text; false when the
 // text is not a non-negative whole number.
 inline bool gridInteger(const QVariant& value, std::optional<qint64>* out) {

@@ -2,6 +2,7 @@
 
 #include "common/ErrorLog.h"
 #include "common/Money.h"
+#include "declaration/ui/GridValues.h"
 
 #include <QBrush>
 #include <QColor>
@@ -85,18 +86,9 @@ bool LawListModel::setData(const QModelIndex& index, const QVariant& value, int 
         codeChosen(code);
         return true;
     } else {
-        double amount = 0;
-        if (value.typeId() == QMetaType::QString) {
-            const QString text = value.toString().trimmed();
-            if (!text.isEmpty()) {
-                const auto parsed = money::parse(text);
-                if (!parsed) return false;
-                amount = *parsed;
-            }
-        } else {
-            amount = value.toDouble();
-        }
-        amount = money::round2(amount);
+        const std::optional<double> entered = listAmount(value);
+        if (!entered) return false;
+        const double amount = *entered;
         if (!money::different(amount, next.Valor)) return true;
         next.Valor = amount;
     }

@@ -2,6 +2,7 @@
 
 #include "common/ErrorLog.h"
 #include "common/Money.h"
+#include "declaration/ui/GridValues.h"
 #include "storage/ReferenceLookups.h"
 
 #include <QLocale>
@@ -164,18 +165,9 @@ bool RateLineModel::setData(const QModelIndex& index, const QVariant& value, int
         }
         if (next.sameKey(line(r))) return true;
     } else {
-        double typed = 0;
-        if (value.typeId() == QMetaType::QString) {
-            const QString text = value.toString().trimmed();
-            if (!text.isEmpty()) {
-                const auto parsed = money::parse(text);
-                if (!parsed) return false;
-                typed = *parsed;
-            }
-        } else {
-            typed = value.toDouble();
-        }
-        typed = money::round2(typed);
+        const std::optional<double> entered = listAmount(value);
+        if (!entered) return false;
+        const double typed = *entered;
         if (!money::different(typed, amount(next, c))) return true;
         if (c == Origem && !context_.bulkUpdate) {
             // The share of the state of origin the year requires.
