@@ -197,14 +197,15 @@ QVariant OperationsModel::headerData(int section, Qt::Orientation orientation, i
     case Descricao: return QStringLiteral("Descrição");
     case Domicilio: return QStringLiteral("Domicílio");
     case Municipio: return QStringLiteral("Município");
-    case ValorContabil: return QStringLiteral("Valor Contábil");
-    case BaseCalculo: return QStringLiteral("Base de Cálculo");
+    // The amount captions take two lines so that the six amounts fit the 800-pixel screen.
+    case ValorContabil: return QStringLiteral("Valor\nContábil");
+    case BaseCalculo: return QStringLiteral("Base de\nCálculo");
     case Imposto:
-        return view_.direction == Direction::Entry ? QStringLiteral("Crédito do Imposto")
-                                                   : QStringLiteral("Débito do Imposto");
-    case IsentasNaoTributadas: return QStringLiteral("Isentas ou Não Tributadas");
+        return view_.direction == Direction::Entry ? QStringLiteral("Crédito do\nImposto")
+                                                   : QStringLiteral("Débito do\nImposto");
+    case IsentasNaoTributadas: return QStringLiteral("Isentas ou\nNão Tributadas");
     case Outras: return QStringLiteral("Outras");
-    case SubstituicaoTributaria: return QStringLiteral("Substituição Tributária");
+    case SubstituicaoTributaria: return QStringLiteral("Substituição\nTributária");
     default: return {};
     }
 }

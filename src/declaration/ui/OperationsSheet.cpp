@@ -55,8 +55,12 @@ OperationsSheet::OperationsSheet(Direction direction, Prompter& prompter, QWidge
             grid->setItemDelegateForColumn(c, money);
         grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
         grid->horizontalHeader()->setStretchLastSection(true);
-        grid->setColumnWidth(OperationsModel::Cfop, 50);
-        grid->setColumnWidth(OperationsModel::Descricao, 220);
+        grid->setColumnWidth(OperationsModel::Cfop, 46);
+        grid->setColumnWidth(OperationsModel::Descricao, 140);
+        grid->setColumnWidth(OperationsModel::Domicilio, 64);
+        grid->setColumnWidth(OperationsModel::Municipio, 110);
+        for (int c = OperationsModel::ValorContabil; c <= OperationsModel::SubstituicaoTributaria; ++c)
+            grid->setColumnWidth(c, 92);
         grid->installEventFilter(this);
         layout->addWidget(grid, 1);
         caption->setBuddy(grid);
@@ -119,15 +123,15 @@ void OperationsSheet::buildTotalsPanel() {
     totalsPanel_->setSelectionMode(QAbstractItemView::NoSelection);
     totalsPanel_->setVerticalHeaderLabels(
         {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("Total (A+B)")});
-    const QString tax = direction_ == Direction::Entry ? QStringLiteral("Crédito do Imposto")
-                                                       : QStringLiteral("Débito do Imposto");
+    const QString tax = direction_ == Direction::Entry ? QStringLiteral("Crédito do\nImposto")
+                                                       : QStringLiteral("Débito do\nImposto");
     totalsPanel_->setHorizontalHeaderLabels({QStringLiteral("Valor Contábil"), QStringLiteral("Base de Cálculo"), tax,
-                                             QStringLiteral("Isentas ou Não Tributadas"), QStringLiteral("Outras"),
-                                             QStringLiteral("Substituição Tributária")});
+                                             QStringLiteral("Isentas ou\nNão Tributadas"), QStringLiteral("Outras"),
+                                             QStringLiteral("Substituição\nTributária")});
     totalsPanel_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     const int rowHeight = totalsPanel_->fontMetrics().height() + 6;
     totalsPanel_->verticalHeader()->setDefaultSectionSize(rowHeight);
-    totalsPanel_->setFixedHeight(rowHeight * 4 + 8);
+    totalsPanel_->setFixedHeight(rowHeight * 5 + 8);
     for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < kAmountCount; ++c) {
             auto* item = new QTableWidgetItem;
