@@ -42,11 +42,30 @@ int runValidate(Context& ctx, QStringList args);
 int runExport(Context& ctx, QStringList args);
 int runQx(Context& ctx, QStringList args);          // qx decode|encode
 int runDare(Context& ctx, QStringList args);
+int runDareStandalone(Context& ctx, QStringList args);   // dare standalone issue|list|show|print
 int runPrint(Context& ctx, QStringList args);
 int runIndices(Context& ctx, QStringList args);
 int runBackup(Context& ctx, QStringList args);
 int runRestore(Context& ctx, QStringList args);
 int runImportPrevious(Context& ctx, QStringList args);
+
+// Progress of a command that takes a while, on standard error, one line
+// rewritten in place. Shown only when standard error is a terminal, so that
+// scripts and logs never see it.
+class Progress {
+public:
+    explicit Progress(QTextStream& err);
+    ~Progress();
+    bool shown() const { return enabled_; }
+    void step(const QString& text);          // "text" alone
+    void step(qint64 done, qint64 total, const QString& what = {});   // "what 37% (done/total)"
+    void finish();                           // clears the line
+
+private:
+    QTextStream& err_;
+    bool enabled_ = false;
+    bool dirty_ = false;
+};
 
 int notYetAvailable(Context& ctx, const QString& command);
 

@@ -4,9 +4,12 @@
 #include "storage/Database.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <map>
 #include <functional>
+#include <cstdio>
+#include <unistd.h>
 #include <memory>
 
 using namespace vexa;
@@ -67,6 +70,31 @@ bool openDatabase(Context& ctx) {
     return started.opened && storage::isOpen();
 }
 
+Progress::Progress(QTextStream& err) : err_(err), enabled_(::isatty(::fileno(stderr)) == 1) {}
+Progress::~Progress() { finish(); }
+
+void Progress::step(const QString& text) {
+    if (!enabled_) return;
+    err_ << "\r\x1b[K" << text;
+    err_.flush();
+    dirty_ = true;
+}
+
+void Progress::step(qint64 done, qint64 total, const QString& what) {
+    if (!enabled_) return;
+    const qint64 percent = total > 0 ? qBound<qint64>(0, done * 100 / total, 100) : 0;
+    QString line = what.isEmpty() ? QString() : what + QLatin1Char(' ');
+    line += QStringLiteral("%1% (%2/%3)").arg(percent).arg(done).arg(total);
+    step(line);
+}
+
+void Progress::finish() {
+    if (!enabled_ || !dirty_) return;
+    err_ << "\r\x1b[K";
+    err_.flush();
+    dirty_ = false;
+}
+
 int notYetAvailable(Context& ctx, const QString& command) {
     ctx.err << "vexa-cli: o comando \"" << command << "\" ainda não está disponível." << Qt::endl;
     return Failed;
@@ -83,8 +111,32 @@ void usage(QTextStream& err) {
 }
 } // namespace
 
+namespace {
+// Commands that draw pages (slips, the declaration print) need the fonts and the
+// painter of a GUI application; without a display they draw on Qt's "offscreen"
+// platform. The others stay on a plain core application.
+bool drawsPages(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--home") { ++i; continue; }
+        if (a.startsWith("-")) continue;
+        return a == "print" || a == "dare";
+    }
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
+    if (!drawsPages(argc, argv)) return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+} // namespace
+
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(kAppTitle);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 

@@ -182,6 +182,4 @@ int runDeclaration(Context& ctx, QStringList args) {
     return Failed;
 }
 
-int runRectify(Context& ctx, QStringList) { return notYetAvailable(ctx, QStringLiteral("rectify")); }
-
 } // namespace vexa::cli

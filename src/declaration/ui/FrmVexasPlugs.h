@@ -36,7 +36,7 @@ ListEditorOpener plugRateListsEditor(ListEditor list);
 DeclarationAction plugTareEditor();
 DeclarationAction plugEcfEditor();
 // "&DARE" (the slips of the declaration; the screen hides while it is open),
-// "&Imprimir VEXA", "Re&tificar VEXA".                           FrmVexasPlugCommands.cpp
+// "&Imprimir VEXA", "Re&tificar VEXA".        FrmVexasPlugSlips.cpp, FrmVexasPlugPrint.cpp, FrmVexasPlugRectify.cpp
 DeclarationAction plugSlips();
 DeclarationAction plugPrint();
 DeclarationAction plugRectify();

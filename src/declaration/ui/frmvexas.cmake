@@ -5,7 +5,9 @@ target_sources(vexa_declaration_ui PRIVATE
   FrmVexasCommands.cpp
   FrmVexasKey.cpp
   FrmVexasPlugs.h
-  FrmVexasPlugCommands.cpp
+  FrmVexasPlugPrint.cpp
+  FrmVexasPlugRectify.cpp
+  FrmVexasPlugSlips.cpp
   FrmVexasPlugEcfTare.cpp
   FrmVexasPlugLists.cpp
   FrmVexasPlugRates.cpp
