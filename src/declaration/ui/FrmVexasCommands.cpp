@@ -279,6 +279,9 @@ void FrmVexas::retificar() {
     DeclarationKey latest = key;
     latest.retificacao = latestRetificacao(key.ie, key.ano, key.mes);
     if (const auto row = loadVexa(latest)) showDeclaration(*row, DeclState::Browse);
+    // Then the year field, when it can take the focus.
+    QLineEdit* ano = identificacao()->anoEdit();
+    if (currentSheet() == Sheet::Itens2a39 && ano->isVisible() && ano->isEnabled()) ano->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmVexas::openEditor(const std::function<void()>& editor) {
