@@ -13,3 +13,12 @@ vexa_add_test(test_declfile_previous
 target_include_directories(test_declfile_previous PRIVATE ${PXLIB_INCLUDE_DIR})
 add_dependencies(test_declfile_previous vexa-cli)
 target_compile_definitions(test_declfile_previous PRIVATE VEXA_CLI_PATH="$<TARGET_FILE:vexa-cli>")
+
+vexa_add_test(test_declfile_previous_ui GUI
+  SOURCES
+    previous/ParadoxWriter.cpp previous/ParadoxWriter.h
+    previous/PreviousFixture.cpp previous/PreviousFixture.h
+    previous/FrmImportaVersao96Test.cpp
+  LIBS vexa_declfile_ui ${PXLIB_LIBRARY} Qt6::Test
+)
+target_include_directories(test_declfile_previous_ui PRIVATE ${PXLIB_INCLUDE_DIR})
