@@ -19,14 +19,14 @@ struct Column {
 
 // The current table's columns as Paradox fields (text → alpha of its width,
 // float → number, integer → long, date → date, boolean → logical), without
-// the columns named in `without`.
+// the columns named in `without`. Empty for an unknown table.
 QList<Column> layoutOf(const QString& table, const QStringList& without = {});
 
 // A row: values by column name (any case); absent columns are left empty.
 // Texts go in code page 1252; dates are QDate.
 using Values = QMap<QString, QVariant>;
 
-// Writes the table; the test fails when pxlib refuses.
-void writeTable(const QString& path, const QList<Column>& columns, const QList<Values>& rows);
+// Writes the table; false when pxlib refuses (the benchmark shares it, so no test macros here).
+bool writeTable(const QString& path, const QList<Column>& columns, const QList<Values>& rows);
 
 } // namespace vexa::test::px

@@ -28,7 +28,9 @@ QDate day(int y, int m, int d) { return QDate(y, m, d); }
 void writeSampleFolder(const QString& dir, bool withDare) {
     auto path = [&dir](const char* name) { return dir + QLatin1Char('/') + QString::fromLatin1(name); };
     using px::layoutOf;
-    using px::writeTable;
+    auto writeTable = [](const QString& p, const QList<px::Column>& columns, const QList<px::Values>& rows) {
+        EXPECT_TRUE(px::writeTable(p, columns, rows)) << p.toStdString();
+    };
 
     writeTable(path("Contribuintes.db"), layoutOf("Contribuintes", {"EmailCont", "UF", "TipoRegime"}),
                {{{"IE", kKnownIE}, {"RazaoSocial", "COMERCIAL VERDALENA 9.6"}, {"MunicipioID", "2940401"}},

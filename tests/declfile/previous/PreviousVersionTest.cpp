@@ -128,21 +128,21 @@ TEST_F(PreviousTest, HostileTablesImportNothing) {
          "danificado"},
         {"unexpected field type", "Tare.db",
          [](const QString& p) {
-             px::writeTable(p, {{"IE", 0x01, 11}, {"ANO", 0x01, 4}, {"MES", 0x01, 2}, {"RETIFICACAO", 0x01, 2},
+             EXPECT_TRUE(px::writeTable(p, {{"IE", 0x01, 11}, {"ANO", 0x01, 4}, {"MES", 0x01, 2}, {"RETIFICACAO", 0x01, 2},
                                 {"NumeroTare", 0x01, 20}, {"DataVencto", 0x01, 10}},
                             {{{"IE", kNewIE}, {"ANO", "2009"}, {"MES", "01"}, {"RETIFICACAO", "00"},
-                              {"DataVencto", "30/06/2010"}}});
+                              {"DataVencto", "30/06/2010"}}}));
          },
          "\"DataVencto\" é de um tipo inesperado"},
         {"key column missing", "ICMSRecolher.db",
-         [](const QString& p) { px::writeTable(p, px::layoutOf("ICMSRecolher", {"DtVencimento"}), {}); },
+         [](const QString& p) { EXPECT_TRUE(px::writeTable(p, px::layoutOf("ICMSRecolher", {"DtVencimento"}), {})); },
          "\"DtVencimento\" não existe"},
         {"value out of its column", "dare.db",
          [](const QString& p) {
-             px::writeTable(p, {{"IE", 0x01, 11}, {"Ano", 0x01, 4}, {"Mes", 0x01, 2}, {"Retificacao", 0x01, 2},
+             EXPECT_TRUE(px::writeTable(p, {{"IE", 0x01, 11}, {"Ano", 0x01, 4}, {"Mes", 0x01, 2}, {"Retificacao", 0x01, 2},
                                 {"DataPgto", 0x02, 4}},
                             {{{"IE", kNewIE}, {"Ano", "2009"}, {"Mes", "01"}, {"Retificacao", "00"},
-                              {"DataPgto", QDate(-20, 1, 1)}}});
+                              {"DataPgto", QDate(-20, 1, 1)}}}));
          },
          "valor inválido na coluna \"DataPgto\" do registro 1"},
     };
