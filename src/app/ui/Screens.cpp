@@ -4,6 +4,7 @@
 #include "declaration/ui/FrmVexas.h"
 #include "declfile/ui/FrmCopiaArquivos.h"
 #include "declfile/ui/FrmImportaDados.h"
+#include "declfile/ui/FrmImportaVersao96.h"
 #include "registry/ui/FrmContribuintes.h"
 #include "registry/ui/FrmResponsaveis.h"
 
@@ -18,6 +19,7 @@ void registerScreens(MainWindow& window) {
     window.setOpener(Command::Vexa, [](QWidget* p) { decl::ui::FrmVexas::open(p); });
     window.setOpener(Command::CopiarVexa, [](QWidget* p) { declfile::ui::FrmCopiaArquivos::open(p); });
     window.setOpener(Command::ImportarContabilidade, [](QWidget* p) { declfile::ui::FrmImportaDados::open(p); });
+    window.setOpener(Command::ImportarVersao96, [](QWidget* p) { declfile::ui::FrmImportaVersao96::open(p); });
 }
 
 } // namespace vexa::app

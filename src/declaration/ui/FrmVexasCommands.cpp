@@ -279,6 +279,10 @@ void FrmVexas::retificar() {
     DeclarationKey latest = key;
     latest.retificacao = latestRetificacao(key.ie, key.ano, key.mes);
     if (const auto row = loadVexa(latest)) showDeclaration(*row, DeclState::Browse);
+    // Then the year field, when it can take the focus; the new rectification
+    // stays on show (the focus does not start typing a key).
+    QLineEdit* ano = identificacao()->anoEdit();
+    if (currentSheet() == Sheet::Itens2a39 && ano->isVisible() && ano->isEnabled() && !ano->hasFocus()) refocus(ano);
 }
 
 void FrmVexas::openEditor(const std::function<void()>& editor) {

@@ -29,3 +29,5 @@ target_sources(vexa_declaration_ui PRIVATE
   SheetWidgets.cpp SheetWidgets.h
   VexaSheet.h
 )
+# "Re&tificar VEXA" runs the rectification of the declaration file subsystem.
+target_link_libraries(vexa_declaration_ui PRIVATE vexa_declfile)
