@@ -227,18 +227,31 @@ SaveCheck checkSave(const Dare& dare) {
     return c;
 }
 
-bool saveDare(const Dare& d, QString* error) {
-    auto tooWide = [&](const QString& value, int width, const QString& caption) {
-        if (value.size() <= width) return false;
-        if (error) *error = caption + QStringLiteral(" aceita no máximo %1 caracteres.").arg(width);
-        return true;
+CheckResult checkDareWidths(const Dare& d) {
+    const struct {
+        const QString& value;
+        int width;
+        const char* caption;
+        const QString& field;
+    } texts[] = {
+        {d.CodigoTributo, dare_width::CodigoTributo, "Código da Receita", dare_field::CodigoTributo},
+        {d.Obs1, dare_width::Obs, "Observações", dare_field::Obs1},
+        {d.Obs2, dare_width::Obs, "Observações", dare_field::Obs2},
+        {d.Obs3, dare_width::Obs, "Observações", dare_field::Obs3},
+        {d.Doc_Origem, dare_width::Doc_Origem, "Nº Doc. Origem", dare_field::Doc_Origem},
     };
-    if (tooWide(d.CodigoTributo, dare_width::CodigoTributo, QStringLiteral("Código da Receita")) ||
-        tooWide(d.Obs1, dare_width::Obs, QStringLiteral("Observações")) ||
-        tooWide(d.Obs2, dare_width::Obs, QStringLiteral("Observações")) ||
-        tooWide(d.Obs3, dare_width::Obs, QStringLiteral("Observações")) ||
-        tooWide(d.Doc_Origem, dare_width::Doc_Origem, QStringLiteral("Nº Doc. Origem")))
+    for (const auto& t : texts)
+        if (t.value.size() > t.width)
+            return CheckResult::fail(
+                QString::fromUtf8(t.caption) + QStringLiteral(" aceita no máximo %1 caracteres.").arg(t.width), t.field);
+    return CheckResult::pass();
+}
+
+bool saveDare(const Dare& d, QString* error) {
+    if (const CheckResult widths = checkDareWidths(d); !widths) {
+        if (error) *error = widths.message;
         return false;
+    }
     if (d.key.IE.isEmpty() || d.key.Ano.isEmpty() || d.key.Mes.isEmpty() || d.key.Retificacao.isEmpty()) {
         if (error) *error = dare_msg::SemVexa;
         return false;

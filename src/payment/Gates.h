@@ -89,6 +89,9 @@ inline const QString ReceitaNaoPositiva = QStringLiteral("Valor da Receita deve 
 inline const QString TotalAcimaLimite =
     QStringLiteral("Valor total do DARE deve ser menor ou iqual a  99.999.999,99!!!");
 inline const QString ConfirmaExclusao = QStringLiteral("Confirma Exclusão???");
+// The batch program's answer for a declaration that has no DARE yet.
+inline const QString SemDare =
+    QStringLiteral("Não há DARE cadastrado para a Inscrição Estadual e período informado!!!");
 inline const QString SemDadosImpressao =
     QStringLiteral("Não há dados cadastrados para período e contribuinte informado!!!");
 } // namespace dare_msg
@@ -169,6 +172,10 @@ struct SaveCheck {
     bool ok() const { return refusal.ok(); }
 };
 SaveCheck checkSave(const Dare& dare);
+
+// Texts wider than their columns (the screen's edits stop at the width; the
+// batch program refuses them): "<caption> aceita no máximo N caracteres.".
+CheckResult checkDareWidths(const Dare& dare);
 
 // Stores the row: inserted when its key is new, updated otherwise. Texts wider
 // than their columns are refused. False and *error when refused or the engine fails.

@@ -28,7 +28,8 @@ constexpr double kCopyPitch = 88;     // from one copy to the next
 constexpr double kHeading = 15;       // heading block of a copy
 constexpr double kRow = 7;            // height of a one-line box
 constexpr double kBoxesHeight = 9 * kRow;
-constexpr double kBarcodeTop = kTop + 3 * kCopyPitch - 2;
+// Under the third copy's note (which ends 9 mm below its boxes), clear of it.
+constexpr double kBarcodeTop = kTop + 2 * kCopyPitch + kHeading + kBoxesHeight + 12;
 
 // Paints in millimetres on a paged device: converts page millimetres into the
 // painter's device coordinates, whose origin is the device's paint rectangle.
