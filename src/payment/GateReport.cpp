@@ -12,9 +12,9 @@ using namespace vexa::decl;
 
 // The calculated fields of a row, in the order the report computes them:
 // the due-date note, the amounts, NossoNumero and the bar-code number.
-void calculate(GateRow& r) {
+void calculate(GateRow& r, IndexCache& indices) {
     r.Obs4 = Obs4(r.DataVencimento, r.DataPgto);
-    r.amounts = computeSlipAmounts(r.IE, r.Ano, r.Mes, r.Retificacao, r.Tipo, r.DataVencimento, r.DataPgto);
+    r.amounts = computeSlipAmounts(r.IE, r.Ano, r.Mes, r.Retificacao, r.Tipo, r.DataVencimento, r.DataPgto, &indices);
     r.NossoNumero = nossoNumeroLinked(r.Periodo, r.IE);
     BarcodeInput in;
     in.ccVlTotal = r.amounts.ccVlTotal;
@@ -31,6 +31,9 @@ void calculate(GateRow& r) {
 
 QList<GateRow> qrRelatorioGATE(const QString& contribuinte, const QString& periodo, const QString& retificacao) {
     QList<GateRow> rows;
+    // The rows and every amount computed for them read one snapshot of the
+    // tables (and take the database's read lock once, not once per statement).
+    sql::WriteUnit snapshot(QStringLiteral("gate_report"));
     QSqlQuery q;
     if (!sql::read(q,
                    QStringLiteral(
@@ -73,7 +76,9 @@ QList<GateRow> qrRelatorioGATE(const QString& contribuinte, const QString& perio
         rows << r;
     }
     q.finish();
-    for (GateRow& r : rows) calculate(r);
+    IndexCache indices;
+    for (GateRow& r : rows) calculate(r, indices);
+    snapshot.release(nullptr);
     return rows;
 }
 

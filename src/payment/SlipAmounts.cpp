@@ -41,7 +41,7 @@ bool readIndices(QSqlQuery& q, const QString& statement, const QVariantList& val
 }
 
 // The IGP-DI of the month of `from`, or of the next month held after it.
-std::optional<double> igpdiFrom(const QDate& from) {
+std::optional<double> readIgpdiFrom(const QDate& from) {
     QSqlQuery q;
     if (!readIndices(q,
                      QStringLiteral("select Valor from IndicesEconomicos where CodigoIndice = ? and Data >= ? "
@@ -50,6 +50,16 @@ std::optional<double> igpdiFrom(const QDate& from) {
         return std::nullopt;
     if (!q.next() || q.value(0).isNull()) return std::nullopt;
     return sql::real(q.value(0));
+}
+
+double readSelicSum(const QDate& from, const QDate& to) {
+    QSqlQuery q;
+    if (!readIndices(q,
+                     QStringLiteral("select sum(Valor) from IndicesEconomicos where (CodigoIndice = ?) and "
+                                    "(Data >= ?) and Data <= ?"),
+                     {kIndiceSELIC, sql::date(from), sql::date(to)}))
+        return 0;
+    return q.next() ? sql::real(q.value(0)) : 0;
 }
 
 // The declaration's inputs that the principal reads.
@@ -88,6 +98,20 @@ double itemNineSix(const QString& ie, const QString& ano, const QString& mes, co
 
 } // namespace
 
+std::optional<double> IndexCache::igpdiFrom(const QDate& month) {
+    const qint64 key = dayNumber(month);
+    const auto it = igpdi_.constFind(key);
+    if (it != igpdi_.constEnd()) return *it;
+    return igpdi_[key] = readIgpdiFrom(month);
+}
+
+double IndexCache::selicSum(const QDate& from, const QDate& to) {
+    const QPair<qint64, qint64> key(dayNumber(from), dayNumber(to));
+    const auto it = selic_.constFind(key);
+    if (it != selic_.constEnd()) return *it;
+    return selic_[key] = readSelicSum(from, to);
+}
+
 QDate currentRegimeStart() { return QDate(2023, 5, 1); }
 QDate oldRegimeEnd() { return QDate(2023, 4, 30); }
 QDate igpdiCorrectionMonth() { return QDate(2023, 4, 1); }
@@ -121,10 +145,13 @@ double CalculaValorReceita(const QString& ie, const QString& mes, int tipo, cons
     }
 }
 
-double CalculaAtualizacaoMonetaria(double valor, const QDate& dataVencimento, const QDate& /*dataPgto*/) {
+double CalculaAtualizacaoMonetaria(double valor, const QDate& dataVencimento, const QDate& /*dataPgto*/,
+                                   IndexCache* cache) {
     if (!dataVencimento.isValid() || dataVencimento >= currentRegimeStart()) return 0;
-    const std::optional<double> i1 = igpdiFrom(firstOfMonth(dataVencimento));
-    const std::optional<double> i2 = igpdiFrom(igpdiCorrectionMonth());
+    IndexCache once;
+    IndexCache& indices = cache ? *cache : once;
+    const std::optional<double> i1 = indices.igpdiFrom(firstOfMonth(dataVencimento));
+    const std::optional<double> i2 = indices.igpdiFrom(igpdiCorrectionMonth());
     // Without both index months (or with a zero index) there is nothing to correct by.
     if (!i1 || !i2 || *i1 == 0) return 0;
     const double corrected = valor / *i1 * *i2;
@@ -146,47 +173,44 @@ double CalculaMulta(double base, const QDate& dataVencimento, const QDate& dataP
     return multa < 0 ? 0 : multa;
 }
 
-double CalculaJuros(double base, double multa, const QDate& dataVencimento, const QDate& dataPgto) {
+double CalculaJuros(double base, double multa, const QDate& dataVencimento, const QDate& dataPgto,
+                    IndexCache* cache) {
     if (!dataVencimento.isValid()) return 0;
     if (dataVencimento >= currentRegimeStart())
-        return dataPgto.isValid() ? (base + multa) * SomaSelic(dataVencimento, dataPgto) : 0;
+        return dataPgto.isValid() ? (base + multa) * SomaSelic(dataVencimento, dataPgto, cache) : 0;
 
     // 1 % for every month started from the due date up to 30/04/2023.
     int months = 0;
     for (QDate g = dataVencimento; g < oldRegimeEnd(); g = g.addDays(LastDayOfMonth(g))) ++months;
     const double oldPart = base * months / 100;
-    const double newPart = dataPgto.isValid() ? (base + multa) * SomaSelic(currentRegimeStart(), dataPgto) : 0;
+    const double newPart =
+        dataPgto.isValid() ? (base + multa) * SomaSelic(currentRegimeStart(), dataPgto, cache) : 0;
     return oldPart + newPart;
 }
 
-double SomaSelic(const QDate& inicio, const QDate& dataPgto) {
+double SomaSelic(const QDate& inicio, const QDate& dataPgto, IndexCache* cache) {
     const QDate from = firstOfMonth(inicio);
     const QDate to = firstOfMonth(dataPgto).addMonths(-1);
     if (to < from) return 0;
-    QSqlQuery q;
-    if (!readIndices(q,
-                     QStringLiteral("select sum(Valor) from IndicesEconomicos where (CodigoIndice = ?) and "
-                                    "(Data >= ?) and Data <= ?"),
-                     {kIndiceSELIC, sql::date(from), sql::date(to)}))
-        return 0;
-    return q.next() ? sql::real(q.value(0)) : 0;
+    return cache ? cache->selicSum(from, to) : readSelicSum(from, to);
 }
 
-SlipAmounts amountsOfPrincipal(double vlReceita, const QDate& dataVencimento, const QDate& dataPgto) {
+SlipAmounts amountsOfPrincipal(double vlReceita, const QDate& dataVencimento, const QDate& dataPgto,
+                               IndexCache* cache) {
     SlipAmounts a;
     a.Vl_Receita = vlReceita;
-    a.AtualizacaoMonetaria = CalculaAtualizacaoMonetaria(a.Vl_Receita, dataVencimento, dataPgto);
+    a.AtualizacaoMonetaria = CalculaAtualizacaoMonetaria(a.Vl_Receita, dataVencimento, dataPgto, cache);
     const double base = a.Vl_Receita + a.AtualizacaoMonetaria;
     a.Multa = CalculaMulta(base, dataVencimento, dataPgto);
-    a.Juros = CalculaJuros(base, a.Multa, dataVencimento, dataPgto);
+    a.Juros = CalculaJuros(base, a.Multa, dataVencimento, dataPgto, cache);
     a.ccVlTotal = a.Vl_Receita + a.AtualizacaoMonetaria + a.Multa + a.Juros;
     return a;
 }
 
 SlipAmounts computeSlipAmounts(const QString& ie, const QString& ano, const QString& mes,
                                const QString& retificacao, int tipo, const QDate& dataVencimento,
-                               const QDate& dataPgto) {
-    return amountsOfPrincipal(CalculaValorReceita(ie, mes, tipo, retificacao, ano), dataVencimento, dataPgto);
+                               const QDate& dataPgto, IndexCache* cache) {
+    return amountsOfPrincipal(CalculaValorReceita(ie, mes, tipo, retificacao, ano), dataVencimento, dataPgto, cache);
 }
 
 } // namespace vexa::payment

@@ -15,7 +15,9 @@
 // An invalid (empty) date counts as day 0 (30/12/1899).
 
 #include <QDate>
+#include <QHash>
 #include <QString>
+#include <optional>
 
 namespace vexa::payment {
 
@@ -45,11 +47,27 @@ qint64 daysBetween(const QDate& from, const QDate& to);
 double CalculaValorReceita(const QString& ie, const QString& mes, int tipo, const QString& retificacao,
                            const QString& ano);
 
+// The index values that one run of computations reads, each read once: the
+// slip report computes many slips over the same few months. Keep one only for
+// the length of a run (the tables may change between runs).
+class IndexCache {
+public:
+    // The IGP-DI of the month of `month`, or of the next IGP-DI month held; none when there is none.
+    std::optional<double> igpdiFrom(const QDate& month);
+    // The sum of the SELIC months from `from` to `to` (first days of months).
+    double selicSum(const QDate& from, const QDate& to);
+
+private:
+    QHash<qint64, std::optional<double>> igpdi_;
+    QHash<QPair<qint64, qint64>, double> selic_;
+};
+
 // IGP-DI correction of `valor` due on `dataVencimento` up to April 2023:
 // valor / I(due month) * I(04/2023) - valor, not below 0; a missing month
 // takes the next IGP-DI month held. 0 for an empty due date or one from
 // 01/05/2023 on, and 0 when either index is missing. The payment date is not used.
-double CalculaAtualizacaoMonetaria(double valor, const QDate& dataVencimento, const QDate& dataPgto);
+double CalculaAtualizacaoMonetaria(double valor, const QDate& dataVencimento, const QDate& dataPgto,
+                                   IndexCache* cache = nullptr);
 
 // Penalty on `base` (principal + correction): a flat 10 % more than 30 days
 // late; otherwise 0.33 % a day, or for a due date before 01/05/2023 0.2 % a
@@ -61,11 +79,12 @@ double CalculaMulta(double base, const QDate& dataVencimento, const QDate& dataP
 // from the due month; for older due dates 1 % of base per month started up to
 // 30/04/2023, plus (base + multa) times the SELIC from May 2023. 0 for an
 // empty due date; the SELIC part needs a payment date.
-double CalculaJuros(double base, double multa, const QDate& dataVencimento, const QDate& dataPgto);
+double CalculaJuros(double base, double multa, const QDate& dataVencimento, const QDate& dataPgto,
+                    IndexCache* cache = nullptr);
 
 // The sum of the monthly SELIC values from the month of `inicio` to the month
 // before the payment month (0 when the range is empty).
-double SomaSelic(const QDate& inicio, const QDate& dataPgto);
+double SomaSelic(const QDate& inicio, const QDate& dataPgto, IndexCache* cache = nullptr);
 
 struct SlipAmounts {
     double Vl_Receita = 0;
@@ -77,12 +96,14 @@ struct SlipAmounts {
 
 // Correction, penalty, interest and total of a principal, in the one calling
 // order the slip screen and the slip report share.
-SlipAmounts amountsOfPrincipal(double vlReceita, const QDate& dataVencimento, const QDate& dataPgto);
+// `cache`, when given, serves the index values of the run.
+SlipAmounts amountsOfPrincipal(double vlReceita, const QDate& dataVencimento, const QDate& dataPgto,
+                               IndexCache* cache = nullptr);
 
 // The whole computation of a linked slip: the principal of the declaration,
 // then amountsOfPrincipal.
 SlipAmounts computeSlipAmounts(const QString& ie, const QString& ano, const QString& mes,
                                const QString& retificacao, int tipo, const QDate& dataVencimento,
-                               const QDate& dataPgto);
+                               const QDate& dataPgto, IndexCache* cache = nullptr);
 
 } // namespace vexa::payment
