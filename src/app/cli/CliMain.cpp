@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <map>
+#include <algorithm>
 #include <functional>
 #include <cstdio>
 #include <unistd.h>
@@ -82,7 +83,7 @@ void Progress::step(const QString& text) {
 
 void Progress::step(qint64 done, qint64 total, const QString& what) {
     if (!enabled_) return;
-    const qint64 percent = total > 0 ? qBound<qint64>(0, done * 100 / total, 100) : 0;
+    const qint64 percent = total > 0 ? std::clamp<qint64>(done * 100 / total, 0, 100) : 0;
     QString line = what.isEmpty() ? QString() : what + QLatin1Char(' ');
     line += QStringLiteral("%1% (%2/%3)").arg(percent).arg(done).arg(total);
     step(line);
