@@ -4,6 +4,7 @@
 #include "declaration/ui/FrmVexas.h"
 #include "declfile/ui/FrmCopiaArquivos.h"
 #include "declfile/ui/FrmImportaDados.h"
+#include "indices/ui/FrmIndices.h"
 #include "registry/ui/FrmContribuintes.h"
 #include "registry/ui/FrmResponsaveis.h"
 
@@ -18,6 +19,8 @@ void registerScreens(MainWindow& window) {
     window.setOpener(Command::Vexa, [](QWidget* p) { decl::ui::FrmVexas::open(p); });
     window.setOpener(Command::CopiarVexa, [](QWidget* p) { declfile::ui::FrmCopiaArquivos::open(p); });
     window.setOpener(Command::ImportarContabilidade, [](QWidget* p) { declfile::ui::FrmImportaDados::open(p); });
+    window.setOpener(Command::SELIC, [](QWidget* p) { indices::ui::FrmIndices::openSelic(p); });
+    window.setOpener(Command::IGPDI, [](QWidget* p) { indices::ui::FrmIndices::openIgpDi(p); });
 }
 
 } // namespace vexa::app
