@@ -136,7 +136,9 @@ void FrmIndices::updateSelic() {
     wait.setAutoClose(false);
     wait.setAutoReset(false);
     wait.reset();   // stays hidden until the call is out
+    // The Cancelar button, and Escape or closing the dialog, end the wait.
     connect(&wait, &QProgressDialog::canceled, &update, &SelicUpdate::cancel);
+    connect(&wait, &QDialog::rejected, &update, &SelicUpdate::cancel);
     connect(&update, &SelicUpdate::callStarted, this, [this, &wait] {
         wait.show();
         if (waitObserver_) waitObserver_(wait);
