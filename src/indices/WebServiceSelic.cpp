@@ -1,6 +1,5 @@
 #include "indices/WebServiceSelic.h"
 
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -24,10 +23,11 @@ QByteArray selicRequestEnvelope(const QDate& dataindeco, const QString& accessCo
     xml.writeStartElement(kSoapEnvelopeNamespace, QStringLiteral("Envelope"));
     xml.writeStartElement(kSoapEnvelopeNamespace, QStringLiteral("Body"));
     // Document style: the operation's element, its parameters qualified by the port's namespace.
+    // The default namespace is declared on the operation's element itself, and its parameters inherit it.
+    xml.writeStartElement(kSelicOperation);
     xml.writeDefaultNamespace(kSelicNamespace);
-    xml.writeStartElement(kSelicNamespace, kSelicOperation);
-    xml.writeTextElement(kSelicNamespace, QStringLiteral("Dataindeco"), dataindeco.toString(QStringLiteral("yyyy-MM-dd")));
-    xml.writeTextElement(kSelicNamespace, QStringLiteral("Usrwscod"), accessCode);
+    xml.writeTextElement(QStringLiteral("Dataindeco"), dataindeco.toString(QStringLiteral("yyyy-MM-dd")));
+    xml.writeTextElement(QStringLiteral("Usrwscod"), accessCode);
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndElement();
@@ -276,7 +276,6 @@ SelicServiceCall::~SelicServiceCall() {
 
 void SelicServiceCall::start(const QUrl& endpoint, const QDate& dataindeco) {
     if (isRunning()) return;
-    done_ = false;
     ended_ = Ended::No;
     body_.clear();
     result_ = {};
@@ -313,16 +312,6 @@ void SelicServiceCall::start(const QUrl& endpoint, const QDate& dataindeco) {
     });
     connect(reply_, &QNetworkReply::finished, this, &SelicServiceCall::onFinished);
     timer_->start(timeout_);
-}
-
-SelicCallResult SelicServiceCall::run(const QUrl& endpoint, const QDate& dataindeco) {
-    start(endpoint, dataindeco);
-    if (!done_) {
-        QEventLoop loop;
-        connect(this, &SelicServiceCall::finished, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return result_;
 }
 
 void SelicServiceCall::cancel() {
@@ -415,7 +404,6 @@ void SelicServiceCall::onFinished() {
 void SelicServiceCall::finish(SelicCallResult result) {
     result_ = std::move(result);
     body_.clear();
-    done_ = true;
     emit finished();
 }
 

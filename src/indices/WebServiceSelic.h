@@ -7,6 +7,8 @@
 //             Usrwscod   (string)    the caller's fixed access code
 //   result    ArrayOfindEcoSdt of indEcoSdt { dtaIndEco xsd:date, valIndEco double }
 //
+// The result is the body's `Execute` response element (its name ends in
+// "ExecuteResponse"), the `indEcoSdt` items read wherever they stand inside it.
 // The answer is read whole and checked before anyone may store a row of it:
 // a transport error, an HTTP error, a SOAP fault, XML that is not well formed,
 // an item with a missing, mistyped or impossible date or value, an answer past
@@ -65,9 +67,8 @@ struct SelicCallResult {
 
 // One call of `Execute` over Qt Network. start() posts the request and returns;
 // finished() comes once, when the answer is read and checked, the call failed,
-// ran past its time limit or was cancelled. run() does both and waits in a
-// local event loop, so the batch program and a screen with a wait dialog can
-// use it alike.
+// ran past its time limit or was cancelled (from start() itself when the
+// endpoint is unusable).
 class SelicServiceCall : public QObject {
     Q_OBJECT
 public:
@@ -80,7 +81,6 @@ public:
     void setAnswerLimit(qint64 bytes) { limit_ = bytes; }
 
     void start(const QUrl& endpoint, const QDate& dataindeco);
-    SelicCallResult run(const QUrl& endpoint, const QDate& dataindeco);
     // Ends a call in progress as Cancelled.
     void cancel();
 
@@ -103,7 +103,6 @@ private:
     QByteArray body_;
     QUrl endpoint_;
     Ended ended_ = Ended::No;
-    bool done_ = true;
     std::chrono::milliseconds timeout_ = kSelicCallTimeout;
     qint64 limit_ = kSelicAnswerLimit;
     SelicCallResult result_;
