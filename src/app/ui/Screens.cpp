@@ -5,6 +5,7 @@
 #include "declfile/ui/FrmCopiaArquivos.h"
 #include "declfile/ui/FrmImportaDados.h"
 #include "declfile/ui/FrmImportaVersao96.h"
+#include "indices/ui/FrmIndices.h"
 #include "registry/ui/FrmContribuintes.h"
 #include "registry/ui/FrmResponsaveis.h"
 
@@ -20,6 +21,8 @@ void registerScreens(MainWindow& window) {
     window.setOpener(Command::CopiarVexa, [](QWidget* p) { declfile::ui::FrmCopiaArquivos::open(p); });
     window.setOpener(Command::ImportarContabilidade, [](QWidget* p) { declfile::ui::FrmImportaDados::open(p); });
     window.setOpener(Command::ImportarVersao96, [](QWidget* p) { declfile::ui::FrmImportaVersao96::open(p); });
+    window.setOpener(Command::SELIC, [](QWidget* p) { indices::ui::FrmIndices::openSelic(p); });
+    window.setOpener(Command::IGPDI, [](QWidget* p) { indices::ui::FrmIndices::openIgpDi(p); });
 }
 
 } // namespace vexa::app
