@@ -138,9 +138,9 @@ BackupOutcome CopiaSeguranca::restaurarCopia() {
     if (!prompter_.ask(msg::substituirDados(shown(path)))) return BackupOutcome::Declined;
 
     view_.setBusy(true);
-    // Closing checkpoints the database in use when it can; a damaged one is
-    // replaced all the same.
-    side_.closeDatabase(nullptr);
+    // The database in use is only closed: damaged or not, it stays as it is
+    // unless the whole archive reads back sound.
+    side_.closeConnection();
     bool ok = false;
     {
         // The whole archive is read back beside the database first; the

@@ -30,9 +30,12 @@ public:
     // each table file whole on its own (nothing pending beside it). False with
     // the reason when a file could not be made whole.
     virtual bool closeDatabase(QString* error) = 0;
+    // Closes the connection and nothing more: what a restore does before it
+    // reads the archive, so that a database it does not replace stays as it was.
+    virtual void closeConnection() = 0;
     // Packs one table file (its deleted rows removed); false when it could not.
     virtual bool pack(const QString& file) = 0;
-    // Opens the connection again when closeDatabase() closed one.
+    // Opens the connection again when closeDatabase() or closeConnection() closed one.
     virtual bool reopen(QString* error) = 0;
 
     // The folder inside which a restore reads the archive back first.
@@ -53,6 +56,7 @@ public:
 
     QStringList tableFiles() override;
     bool closeDatabase(QString* error) override;
+    void closeConnection() override;
     bool pack(const QString& file) override;
     bool reopen(QString* error) override;
     QString stagingParent() override { return folder_.dbDir(); }

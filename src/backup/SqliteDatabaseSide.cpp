@@ -112,8 +112,7 @@ SqliteDatabaseSide::SqliteDatabaseSide(ProgramFolder folder) : folder_(std::move
 QStringList SqliteDatabaseSide::tableFiles() { return sqliteTableFiles(folder_.dbDir()); }
 
 bool SqliteDatabaseSide::closeDatabase(QString* error) {
-    wasOpen_ = wasOpen_ || storage::isOpen();
-    storage::close();
+    closeConnection();
     removeTemporaryTables(folder_.dbDir());
     for (const QString& f : tableFiles()) {
         QString why;
@@ -125,6 +124,11 @@ bool SqliteDatabaseSide::closeDatabase(QString* error) {
         }
     }
     return true;
+}
+
+void SqliteDatabaseSide::closeConnection() {
+    wasOpen_ = wasOpen_ || storage::isOpen();
+    storage::close();
 }
 
 bool SqliteDatabaseSide::pack(const QString& file) {
