@@ -155,6 +155,13 @@ bool SqliteDatabaseSide::replaceDatabase(const QList<RestoredFile>& staged, QStr
     if (files.isEmpty() || QFileInfo(files.first().path).fileName() != mainName)
         return refuse(QStringLiteral("A cópia de segurança não contém o banco de dados %1.").arg(mainName));
 
+    // A journal or log is never restored: the engine would apply it to the database beside it.
+    for (const RestoredFile& f : files) {
+        const QString name = QFileInfo(f.path).fileName();
+        for (const char* suffix : {"-wal", "-shm", "-journal"})
+            if (name.endsWith(QLatin1String(suffix), Qt::CaseInsensitive))
+                return refuse(QStringLiteral("O arquivo %1 da cópia de segurança não é um banco de dados íntegro.").arg(name));
+    }
     // Every header first: a stray journal or log among the files must never be
     // applied to a database while it is opened for its check.
     for (const RestoredFile& f : files)

@@ -129,7 +129,7 @@ TEST_F(BackupTest, RefusedAndFailedRestoresReplaceNothing) {
         {"no database in it", archiveOf({{"c:\\vexa10\\db\\outro.db", smallDb}}), true, BackupOutcome::Failed},
         {"database that is no database", archiveOf({{"vexa.db", "texto qualquer"}}), true, BackupOutcome::Failed},
         {"database of another program", archiveOf({{"vexa.db", foreignDb}}), true, BackupOutcome::Failed},
-        {"a log to apply beside it", archiveOf({{"vexa.db", smallDb}, {"vexa.db-wal", noise(4000)}}), true, BackupOutcome::Failed},
+        {"a log to apply beside it", archiveOf({{"vexa.db", smallDb}, {"vexa.db-wal", smallDb}}), true, BackupOutcome::Failed},
         {"a sound file beside a damaged one", archiveOf({{"vexa.db", smallDb}, {"extra.db", smallDb.left(600)}}), true, BackupOutcome::Failed},
     };
     for (const auto& c : cases) {

@@ -6,6 +6,8 @@
 #include "ArchiveBuilder.h"
 #include "BackupFixture.h"
 
+#include "app/ui/MainWindow.h"
+#include "app/ui/Screens.h"
 #include "backup/ui/FrmCopiaSeguranca.h"
 
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace vexa;
 using namespace vexa::backup;
@@ -144,6 +147,22 @@ TEST_F(FrmCopiaSegurancaTest, RetornarWhileTheArchiveIsWrittenOffersToAbort) {
 
     press("btnRetornar");
     EXPECT_FALSE(screen->isVisible()) << "idle, Retornar closes the screen";
+}
+
+TEST_F(FrmCopiaSegurancaTest, TheExitQuestionOpensTheScreen) {
+    app::MainWindow window(folder.folder(), prompter);
+    app::registerScreens(window);
+    QString title;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            title = modal->windowTitle();
+            static_cast<QDialog*>(modal)->reject();
+        }
+    });
+    prompter.queueAnswer(true);
+    window.exitProgram();
+    EXPECT_EQ(prompter.log(), QStringList{"ask:  Deseja realizar cópia de segurança agora?"});
+    EXPECT_EQ(title, "Cópia de Segurança");
 }
 
 } // namespace
