@@ -13,6 +13,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace vexa::storage {
 class RebuildProgress;
@@ -68,6 +69,10 @@ private:
     ProgramFolder folder_;
     bool wasOpen_ = false;
 };
+
+// The side of the database the program folder uses. (A database kept on a
+// server will answer its own side here.)
+std::unique_ptr<DatabaseSide> makeDatabaseSide(const ProgramFolder& folder);
 
 // The "*.db" files of a database folder that are SQLite databases, leaving
 // out the table files of older versions that the program no longer keeps.

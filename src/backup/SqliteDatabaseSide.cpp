@@ -107,6 +107,10 @@ QStringList sqliteTableFiles(const QString& dbDir) {
     return files;
 }
 
+std::unique_ptr<DatabaseSide> makeDatabaseSide(const ProgramFolder& folder) {
+    return std::make_unique<SqliteDatabaseSide>(folder);
+}
+
 SqliteDatabaseSide::SqliteDatabaseSide(ProgramFolder folder) : folder_(std::move(folder)) {}
 
 QStringList SqliteDatabaseSide::tableFiles() { return sqliteTableFiles(folder_.dbDir()); }

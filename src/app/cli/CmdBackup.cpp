@@ -74,8 +74,8 @@ int runBackup(Context& ctx, QStringList args) {
     }
     PrintingPrompter prompter(ctx);
     BatchView view(ctx, QFileInfo(archive).absoluteFilePath());
-    backup::SqliteDatabaseSide side(ctx.home);
-    backup::CopiaSeguranca run(side, prompter, view);
+    const auto side = backup::makeDatabaseSide(ctx.home);
+    backup::CopiaSeguranca run(*side, prompter, view);
     run.listFiles();
     return finish(ctx, run.iniciarCopia(), run);
 }
@@ -87,8 +87,8 @@ int runRestore(Context& ctx, QStringList args) {
     }
     PrintingPrompter prompter(ctx);
     BatchView view(ctx, QFileInfo(args.first()).absoluteFilePath());
-    backup::SqliteDatabaseSide side(ctx.home);
-    backup::CopiaSeguranca run(side, prompter, view);
+    const auto side = backup::makeDatabaseSide(ctx.home);
+    backup::CopiaSeguranca run(*side, prompter, view);
     return finish(ctx, run.restaurarCopia(), run);
 }
 

@@ -98,8 +98,8 @@ private:
 FrmCopiaSeguranca::FrmCopiaSeguranca(Prompter& prompter, const ProgramFolder& folder, QWidget* parent)
     : QDialog(parent),
       prompter_(std::make_unique<CursorPrompter>(prompter)),
-      side_(folder),
-      run_(side_, *prompter_, *this),
+      side_(makeDatabaseSide(folder)),
+      run_(*side_, *prompter_, *this),
       saveChooser_(defaultSave),
       openChooser_(defaultOpen),
       ender_([] { QCoreApplication::exit(0); }) {

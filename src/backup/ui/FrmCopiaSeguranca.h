@@ -75,7 +75,7 @@ private:
     void buildScreen();
 
     std::unique_ptr<CursorPrompter> prompter_;
-    SqliteDatabaseSide side_;
+    std::unique_ptr<DatabaseSide> side_;
     CopiaSeguranca run_;
     std::unique_ptr<BarRebuildProgress> rebuildBar_;
     SaveChooser saveChooser_;
