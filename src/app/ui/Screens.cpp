@@ -1,6 +1,7 @@
 #include "app/ui/Screens.h"
 
 #include "app/ui/MainWindow.h"
+#include "backup/ui/FrmCopiaSeguranca.h"
 #include "declaration/ui/FrmVexas.h"
 #include "declfile/ui/FrmCopiaArquivos.h"
 #include "declfile/ui/FrmImportaDados.h"
@@ -19,6 +20,7 @@ void registerScreens(MainWindow& window) {
     window.setOpener(Command::Contabilistas, [](QWidget* p) { registry::ui::FrmResponsaveis::open(p); });
     window.setOpener(Command::Vexa, [](QWidget* p) { decl::ui::FrmVexas::open(p); });
     window.setOpener(Command::CopiarVexa, [](QWidget* p) { declfile::ui::FrmCopiaArquivos::open(p); });
+    window.setOpener(Command::CopiaSeguranca, [](QWidget* p) { backup::ui::FrmCopiaSeguranca::open(p); });
     window.setOpener(Command::ImportarContabilidade, [](QWidget* p) { declfile::ui::FrmImportaDados::open(p); });
     window.setOpener(Command::ImportarVersao96, [](QWidget* p) { declfile::ui::FrmImportaVersao96::open(p); });
     window.setOpener(Command::SELIC, [](QWidget* p) { indices::ui::FrmIndices::openSelic(p); });

@@ -1,0 +1,118 @@
+#pragma once
+// A program folder with a few rows in its tables, a fixed clock, a scripted
+// view of the backup run, and the whole database as sorted text lines to
+// compare before and after.
+
+#include "ArchiveBuilder.h"
+
+#include "backup/CopiaSeguranca.h"
+#include "backup/DatabaseSide.h"
+#include "common/Clock.h"
+#include "common/Prompter.h"
+#include "storage/Database.h"
+#include "support/TempProgramFolder.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace vexa::test {
+
+class ScriptedBackupView : public backup::BackupView {
+public:
+    QString save, open;          // the files the dialogs answer (empty: cancelled)
+    QString proposed;            // the name the save dialog was given
+    QStringList steps;           // "text value/maximum" as shown
+    std::function<void()> onPoll;
+    bool ended = false;
+
+    QString chooseArchiveToSave(const QString& name) override {
+        proposed = name;
+        return save;
+    }
+    QString chooseArchiveToOpen() override { return open; }
+    void showStep(const QString& text, int value, int maximum) override {
+        steps << QStringLiteral("%1 %2/%3").arg(text).arg(value).arg(maximum);
+    }
+    void poll() override {
+        if (onPoll) onPoll();
+    }
+    void endProgram() override { ended = true; }
+};
+
+class BackupTest : public ::testing::Test {
+protected:
+    TempProgramFolder folder;
+    QTemporaryDir elsewhere;
+    FixedClock clock{QDateTime(QDate(2024, 3, 15), QTime(10, 30, 41))};
+    ScriptedPrompter prompter;
+    ScriptedBackupView view;
+    backup::SqliteDatabaseSide side{folder.folder()};
+
+    void SetUp() override { Clock::setInstance(&clock); }
+    void TearDown() override { Clock::setInstance(nullptr); }
+
+    QString archivePath() const { return elsewhere.filePath(QStringLiteral("copia.bak")); }
+    bool reopen() {
+        QString error;
+        const bool ok = storage::open(folder.folder(), &error);
+        EXPECT_TRUE(ok) << error.toStdString();
+        return ok;
+    }
+    static void exec(const QString& sql) {
+        QSqlQuery q(storage::db());
+        EXPECT_TRUE(q.exec(sql)) << q.lastError().text().toStdString();
+    }
+    static void storeSomeRows() {
+        exec(QStringLiteral("INSERT INTO Contribuintes (IE, RazaoSocial, CGC_CPF, UF, TipoRegime, EmailCont) VALUES "
+                            "('290000011', 'Padaria D''Ávila & Filhos', '11222333000181', 'QX', 'N', 'a@b.qx'), "
+                            "('290000022', 'Mercado São João', '52998224725', 'QX', 'S', 'c@d.qx')"));
+        exec(QStringLiteral("INSERT INTO Vexas (IE, Ano, Mes, Retificacao, C51, C61) VALUES "
+                            "('290000011', '2024', '02', '00', 1234.56, 0.01), ('290000011', '2024', '02', '01', 99, 7)"));
+        exec(QStringLiteral("DELETE FROM Vexas WHERE Retificacao = '01'"));   // a deleted row the packing removes
+    }
+    // Every row of every table, as sorted lines.
+    static QStringList snapshot() {
+        QStringList lines;
+        QSqlDatabase db = storage::db();
+        for (const QString& table : db.tables()) {
+            QSqlQuery q(db);
+            EXPECT_TRUE(q.exec(QStringLiteral("SELECT * FROM \"%1\"").arg(table)));
+            while (q.next()) {
+                QStringList values{table};
+                for (int i = 0; i < q.record().count(); ++i)
+                    values << (q.isNull(i) ? QStringLiteral("<null>") : q.value(i).toString());
+                lines << values.join(QLatin1Char('|'));
+            }
+        }
+        lines.sort();
+        return lines;
+    }
+    static int indexCount() {
+        QSqlQuery q(storage::db());
+        return q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index'")) && q.next() ? q.value(0).toInt() : 0;
+    }
+    // A small SQLite file, with the declaration table or without it.
+    QByteArray sqliteFile(bool withVexas) const {
+        const QString path = elsewhere.filePath(withVexas ? QStringLiteral("small.db") : QStringLiteral("foreign.db"));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("BackupTestSmall"));
+            db.setDatabaseName(path);
+            EXPECT_TRUE(db.open());
+            const QString table = withVexas ? QStringLiteral("Vexas") : QStringLiteral("Outra");
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("CREATE TABLE %1 (IE TEXT, Ano TEXT)").arg(table));
+            q.exec(QStringLiteral("INSERT INTO %1 VALUES ('290000011', '2024')").arg(table));
+            q = QSqlQuery();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("BackupTestSmall"));
+        return fileBytes(path);
+    }
+};
+
+} // namespace vexa::test
