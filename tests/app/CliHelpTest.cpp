@@ -175,7 +175,7 @@ TEST(CliHome, AFolderThatCannotBeUsedIsRefusedBeforeTheCommandAndNothingIsCreate
 
     // init lays out a folder that does not exist yet, its parents too; one
     // that it could not lay out is taken away again.
-    const QString fresh = tmp.filePath("nova/pasta");
+    const QString fresh = tmp.filePath("nova/de/todo/pasta");
     const CliRun init = runCli({"--home", fresh, "init"});
     EXPECT_EQ(init.code, 0) << init.err.toStdString();
     EXPECT_TRUE(QFileInfo::exists(fresh + "/DB/vexa.db"));

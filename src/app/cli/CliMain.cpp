@@ -145,8 +145,10 @@ std::optional<QString> folderProblem(const QString& dir, const QString& source, 
     const QFileInfo info(dir);
     if (!info.exists()) {
         if (mayCreate) {
-            QString parent = QFileInfo(info.absoluteFilePath()).absolutePath();
-            while (!QFileInfo::exists(parent) && QDir(parent).cdUp()) parent = QFileInfo(parent).absolutePath();
+            QString parent = info.absolutePath();
+            for (QString up = QFileInfo(parent).absolutePath(); !QFileInfo::exists(parent) && up != parent;
+                 up = QFileInfo(parent).absolutePath())
+                parent = up;
             if (QFileInfo(parent).isDir() && ::access(QFile::encodeName(parent).constData(), W_OK | X_OK) == 0) {
                 *create = true;
                 return std::nullopt;
