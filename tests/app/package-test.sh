@@ -54,8 +54,9 @@ if file -L /usr/lib/vexa/vexa /usr/lib/vexa/vexa-cli | grep -q 'not stripped'; t
 if command -v desktop-file-validate >/dev/null; then desktop-file-validate /usr/share/applications/vexa.desktop; fi
 
 # The user: a home of its own, no program folder named.
-export HOME="$work/home"
-mkdir -p "$HOME" "$work/outside"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$HOME" "$work/outside" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
 unset XDG_DATA_HOME VEXA_HOME VEXA_DATA_DIR
 cd "$work/outside"
 user_folder="$HOME/.local/share/vexa"
@@ -104,9 +105,19 @@ kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 [ "$found" = yes ] || { echo "no window \"VEXA - Eletrônica versão 10.0\" on the display" >&2; exit 1; }
 EOF
+# A virtual display of its own: Xvfb takes the first free display number and
+# tells it on a file descriptor; it keeps its screen as an XWD picture in frames/.
 mkdir -p "$work/frames"
-env -u QT_QPA_PLATFORM XDG_DATA_HOME="$work/desktop" SHOTS="$shots" FRAMES="$work/frames" \
-  xvfb-run -a -s "-screen 0 1280x800x24 -fbdir $work/frames" bash "$work/desktop.sh" || fail "the desktop program"
+Xvfb -displayfd 8 -screen 0 1280x800x24 -fbdir "$work/frames" -nolisten tcp 8>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { cat "$work/xvfb.log"; fail "the virtual display did not start"; }
+status=0
+env -u QT_QPA_PLATFORM DISPLAY=":$(cat "$work/display")" XDG_DATA_HOME="$work/desktop" SHOTS="$shots" \
+  FRAMES="$work/frames" bash "$work/desktop.sh" || status=$?
+kill "$xvfb" 2>/dev/null || true
+wait "$xvfb" 2>/dev/null || true
+[ "$status" -eq 0 ] || fail "the desktop program"
 
 step "removing the package"
 apt-get remove -y -q -o DPkg::Lock::Timeout=600 vexa
