@@ -6,6 +6,7 @@
 #include "common/ProgramFolder.h"
 #include "common/Prompter.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -26,13 +27,18 @@ struct Context {
 // Opens the database of ctx.home, printing the reason and answering false on failure.
 bool openDatabase(Context& ctx);
 
-// Reads "--name value" from args (removing both); empty when absent.
+// The command line has been checked against the command table before a
+// runner sees it (src/app/cli/CliUsage.cpp): only the command's own options,
+// none missing its value, none given twice unless repeatable, the arguments
+// counted; --home, --yes and --help taken out.
+// Reads "--name value" or "--name=value" from args (removing it); empty when absent.
 QString takeOption(QStringList& args, const QString& name);
 QStringList takeOptions(QStringList& args, const QString& name);
 bool takeFlag(QStringList& args, const QString& name);
 
 int runInit(Context& ctx, QStringList args);        // init [--force]
 int runReindex(Context& ctx, QStringList args);     // reindex
+int runMoveToPostgres(Context& ctx, QStringList args);   // move-to-postgres CONNINFO
 int runTaxpayer(Context& ctx, QStringList args);    // taxpayer add|list|show|delete
 int runAccountant(Context& ctx, QStringList args);  // accountant add|list|delete
 int runDeclaration(Context& ctx, QStringList args); // declaration list|show
@@ -51,7 +57,9 @@ int runImportPrevious(Context& ctx, QStringList args);
 
 // Progress of a command that takes a while, on standard error, one line
 // rewritten in place. Shown only when standard error is a terminal, so that
-// scripts and logs never see it.
+// scripts and logs never see it. A command that prints while the line shows
+// calls finish() first (the line goes away) and step() again after: the line
+// comes back at once.
 class Progress {
 public:
     explicit Progress(QTextStream& err);
@@ -65,6 +73,7 @@ private:
     QTextStream& err_;
     bool enabled_ = false;
     bool dirty_ = false;
+    QElapsedTimer shownAt_;
 };
 
 int notYetAvailable(Context& ctx, const QString& command);

@@ -1,9 +1,12 @@
 #include "app/cli/Cli.h"
+#include "app/cli/CliUsage.h"
 #include "common/ErrorLog.h"
 #include "storage/DataModule.h"
 #include "storage/Database.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <map>
@@ -76,9 +79,14 @@ Progress::~Progress() { finish(); }
 
 void Progress::step(const QString& text) {
     if (!enabled_) return;
-    err_ << "\r\x1b[K" << text;
+    // A line already showing is rewritten at most ten times a second, so that
+    // a long run spends its time on its work and not on the terminal.
+    if (dirty_ && shownAt_.isValid() && shownAt_.elapsed() < 100) return;
+    // One terminal line: a longer text would wrap and "\r" would not take it back.
+    err_ << "\r\x1b[K" << (text.size() > 79 ? text.left(78) + QChar(0x2026) : text);
     err_.flush();
     dirty_ = true;
+    shownAt_.start();
 }
 
 void Progress::step(qint64 done, qint64 total, const QString& what) {
@@ -101,65 +109,79 @@ int notYetAvailable(Context& ctx, const QString& command) {
     return Failed;
 }
 
+// The move to an office server is built in its own command file, whose
+// definition takes the place of this one; until it is there, the command says so.
+int __attribute__((weak)) runMoveToPostgres(Context& ctx, QStringList) {
+    return notYetAvailable(ctx, QStringLiteral("move-to-postgres"));
+}
+
 } // namespace vexa::cli
 
 namespace {
-void usage(QTextStream& err) {
-    err << "uso: vexa-cli [--home DIR] COMANDO ...\n"
-           "comandos: init, reindex, taxpayer, accountant, declaration, rectify, import, validate,\n"
-           "          export, qx, dare, print, indices, backup, restore, import-previous"
-        << Qt::endl;
-}
-} // namespace
 
-namespace {
+using cli::CommandLine;
+using cli::CommandSpec;
+
 // Commands that draw pages (slips, the declaration print) need the fonts and the
 // painter of a GUI application; without a display they draw on Qt's "offscreen"
 // platform. The others stay on a plain core application.
-bool drawsPages(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray a(argv[i]);
-        if (a == "--home") { ++i; continue; }
-        if (a.startsWith("-")) continue;
-        return a == "print" || a == "dare";
-    }
-    return false;
-}
-
-std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
-    if (!drawsPages(argc, argv)) return std::make_unique<QCoreApplication>(argc, argv);
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, const CommandSpec& command) {
+    const QString first = command.words().first();
+    if (first != QLatin1String("print") && first != QLatin1String("dare"))
+        return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return std::make_unique<QGuiApplication>(argc, argv);
 }
-} // namespace
 
-int main(int argc, char** argv) {
-    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
-    QCoreApplication& app = *application;
-    QCoreApplication::setApplicationName(kAppTitle);
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    QStringList args = app.arguments().mid(1);
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    const ProgramFolder home = ProgramFolder::resolve(args, exeDir);
-    const bool yes = cli::takeFlag(args, QStringLiteral("--yes"));
-    ScriptedPrompter prompter(yes);
-
-    if (args.isEmpty()) {
-        usage(err);
-        return cli::Failed;
+// The program folder a command works on: --home, else VEXA_HOME, else the
+// executable's folder. Answers the reason it cannot be used, or nothing. A
+// folder that does not exist is laid out only by init (*create set), and only
+// where its nearest existing parent takes new folders.
+std::optional<QString> folderProblem(const QString& dir, const QString& source, bool mayCreate, bool* create) {
+    const QString hint = source.isEmpty() ? QStringLiteral(" (a pasta do executável; informe outra com --home PASTA)")
+                                          : QStringLiteral(" (%1)").arg(source);
+    const QFileInfo info(dir);
+    if (!info.exists()) {
+        if (mayCreate) {
+            QString parent = info.absolutePath();
+            for (QString up = QFileInfo(parent).absolutePath(); !QFileInfo::exists(parent) && up != parent;
+                 up = QFileInfo(parent).absolutePath())
+                parent = up;
+            if (QFileInfo(parent).isDir() && ::access(QFile::encodeName(parent).constData(), W_OK | X_OK) == 0) {
+                *create = true;
+                return std::nullopt;
+            }
+            return QStringLiteral("A pasta do programa \"%1\" não existe e não pode ser criada em \"%2\"%3.")
+                .arg(dir, parent, hint);
+        }
+        return QStringLiteral("A pasta do programa \"%1\" não existe%2.").arg(dir, hint);
     }
-    const QString command = args.takeFirst();
-    cli::Context ctx{home, exeDir, out, err, prompter, yes};
+    if (!info.isDir()) return QStringLiteral("\"%1\" não é uma pasta%2.").arg(dir, hint);
+    if (::access(QFile::encodeName(dir).constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("A pasta do programa \"%1\" não permite gravação%2.").arg(dir, hint);
+    return std::nullopt;
+}
 
-    using Runner = std::function<int(cli::Context&, QStringList)>;
-    const std::map<QString, Runner> commands = {
+// The highest folder of path that does not exist yet: what laying it out creates.
+QString firstMissingFolder(const QString& path) {
+    QString missing = QFileInfo(path).absoluteFilePath();
+    for (QString up = QFileInfo(missing).absolutePath(); up != missing && !QFileInfo::exists(up);
+         up = QFileInfo(up).absolutePath())
+        missing = up;
+    return missing;
+}
+
+using Runner = int (*)(cli::Context&, QStringList);
+
+// The runner of each command, by the words that name it; a runner reads the
+// words below its own (the sub-command first), then the options.
+const std::map<QString, Runner>& runners() {
+    static const std::map<QString, Runner> table = {
         {QStringLiteral("init"), cli::runInit},
         {QStringLiteral("reindex"), cli::runReindex},
+        {QStringLiteral("move-to-postgres"), cli::runMoveToPostgres},
         {QStringLiteral("taxpayer"), cli::runTaxpayer},
         {QStringLiteral("accountant"), cli::runAccountant},
         {QStringLiteral("declaration"), cli::runDeclaration},
@@ -169,20 +191,86 @@ int main(int argc, char** argv) {
         {QStringLiteral("export"), cli::runExport},
         {QStringLiteral("qx"), cli::runQx},
         {QStringLiteral("dare"), cli::runDare},
+        {QStringLiteral("dare standalone"), cli::runDareStandalone},
         {QStringLiteral("print"), cli::runPrint},
         {QStringLiteral("indices"), cli::runIndices},
         {QStringLiteral("backup"), cli::runBackup},
         {QStringLiteral("restore"), cli::runRestore},
         {QStringLiteral("import-previous"), cli::runImportPrevious},
     };
-    const auto it = commands.find(command);
-    if (it == commands.end()) {
-        usage(err);
+    return table;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The line is read before any application object exists: a GUI
+    // application would take words such as "-display" out of it.
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = cli::parseCommandLine(args);
+    {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        switch (line.kind) {
+        case CommandLine::Help: out << cli::helpText(line.command); return cli::Done;
+        case CommandLine::Version: out << cli::versionText(); return cli::Done;
+        case CommandLine::Refused:
+            err << "vexa-cli: " << line.error << '\n' << cli::usageText(line.command);
+            return cli::Failed;
+        case CommandLine::Run: break;
+        }
+    }
+    const CommandSpec& command = *line.command;
+
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv, command);
+    QCoreApplication::setApplicationName(kAppTitle);
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    QString dir = exeDir;
+    QString source;
+    if (line.home) {
+        if (line.home->isEmpty()) {
+            err << "vexa-cli: a opção --home está vazia: informe a pasta do programa." << Qt::endl;
+            return cli::Failed;
+        }
+        dir = *line.home;
+        source = QStringLiteral("--home");
+    } else if (const QString env = qEnvironmentVariable("VEXA_HOME"); !env.isEmpty()) {
+        dir = env;
+        source = QStringLiteral("VEXA_HOME");
+    }
+    bool create = false;
+    if (line.home || command.usesFolder) {
+        if (const auto problem = folderProblem(dir, source, command.createsFolder, &create)) {
+            err << "vexa-cli: " << *problem << Qt::endl;
+            return cli::Failed;
+        }
+    }
+    const QString created = create ? firstMissingFolder(dir) : QString();
+
+    ScriptedPrompter prompter(line.yes);
+    cli::Context ctx{ProgramFolder(dir), exeDir, out, err, prompter, line.yes};
+
+    // The runner of the deepest words that have one.
+    QStringList words = command.words();
+    QStringList rest;
+    const auto& table = runners();
+    auto runner = table.end();
+    while (!words.isEmpty() && (runner = table.find(words.join(QLatin1Char(' ')))) == table.end())
+        rest.prepend(words.takeLast());
+    if (runner == table.end()) {
+        err << "vexa-cli: o comando \"" << command.path << "\" não tem execução." << Qt::endl;
         return cli::Failed;
     }
-    const int rc = it->second(ctx, args);
+    const int rc = runner->second(ctx, rest + line.arguments);
     out.flush();
     err.flush();
     storage::close();
+    // An init that did not lay the folder out takes away the folders it made.
+    if (!created.isEmpty() && rc != cli::Done) QDir(created).removeRecursively();
     return rc;
 }

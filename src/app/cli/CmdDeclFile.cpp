@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -25,18 +26,26 @@ int runImport(Context& ctx, QStringList args) {
         return Failed;
     }
     if (!openDatabase(ctx)) return Failed;
-    auto print = [&ctx](const declfile::ImportProgress& p) {
+    Progress progress(ctx.err);
+    progress.step(QStringLiteral("Importando..."));
+    auto print = [&ctx, &progress](const declfile::ImportProgress& p) {
+        if (!p.newLines.isEmpty()) progress.finish();
         for (QString line : p.newLines) {
             // The messages break lines with CR LF or a lone CR; the terminal gets LF.
             line.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
             ctx.out << line << '\n';
         }
         ctx.out.flush();
+        QString shown = QStringLiteral("Importando: %1 VEXA(s) lida(s)").arg(p.declarations);
+        if (p.bytesTotal > 0)
+            shown += QStringLiteral(", %1%").arg(std::clamp<qint64>(p.bytesRead * 100 / p.bytesTotal, 0, 100));
+        progress.step(shown);
         return true;
     };
     declfile::ImportOptions options;
     options.keepResponse = false;
     const declfile::ImportResult r = declfile::importAccountFile(args.first(), ctx.prompter, print, options);
+    progress.finish();
     switch (r.end) {
     case declfile::ImportEnd::FileRefused: return Failed;
     case declfile::ImportEnd::Failed:
@@ -54,13 +63,24 @@ namespace {
 // ---- validate and export: the export screen's run without the screen ----------
 
 // Questions and messages of the run printed with the batch program's answer.
+// The progress line goes away before anything is printed.
 class PrintingPrompter : public Prompter {
 public:
-    explicit PrintingPrompter(Context& ctx) : ctx_(ctx) {}
-    void warn(const QString& m) override { ctx_.err << plain(m) << Qt::endl; }
-    void error(const QString& m) override { ctx_.err << plain(m) << Qt::endl; }
-    void info(const QString& m) override { ctx_.out << plain(m) << Qt::endl; }
+    PrintingPrompter(Context& ctx, Progress& progress) : ctx_(ctx), progress_(progress) {}
+    void warn(const QString& m) override {
+        progress_.finish();
+        ctx_.err << plain(m) << Qt::endl;
+    }
+    void error(const QString& m) override {
+        progress_.finish();
+        ctx_.err << plain(m) << Qt::endl;
+    }
+    void info(const QString& m) override {
+        progress_.finish();
+        ctx_.out << plain(m) << Qt::endl;
+    }
     bool ask(const QString& q) override {
+        progress_.finish();
         const bool yes = ctx_.prompter.ask(q);
         ctx_.out << plain(q) << ' ' << (yes ? "Sim" : "Não") << Qt::endl;
         return yes;
@@ -71,13 +91,15 @@ private:
         return m.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     }
     Context& ctx_;
+    Progress& progress_;
 };
 
 // The report's messages as text lines, then where the page was written.
 class PrintingPresenter : public declfile::ReportPresenter {
 public:
-    PrintingPresenter(Context& ctx, const declfile::ConsistencyChecker& checker, Prompter& prompter)
-        : ctx_(ctx), checker_(checker), prompter_(prompter) {}
+    PrintingPresenter(Context& ctx, const declfile::ConsistencyChecker& checker, Prompter& prompter,
+                      Progress& progress)
+        : ctx_(ctx), checker_(checker), prompter_(prompter), progress_(progress) {}
     void showErrors(const QString& path) override {
         print(checker_.result().errors, "erro");
         ctx_.out << "Relatório: " << path << Qt::endl;
@@ -88,6 +110,7 @@ public:
         return prompter_.ask(QStringLiteral("Deseja continuar?"));
     }
     void print(const QList<declfile::ValidationMessage>& messages, const char* kind) {
+        progress_.finish();
         for (const auto& m : messages) {
             QString text = declfile::messagePlainText(m.text).simplified();
             ctx_.out << kind << ": " << formatIE(m.key.ie) << ' ' << m.key.display() << ' ' << m.key.retificacao
@@ -99,7 +122,22 @@ private:
     Context& ctx_;
     const declfile::ConsistencyChecker& checker_;
     Prompter& prompter_;
+    Progress& progress_;
 };
+
+// "Verificando VEXA 2 de 5: 29.310.452-2 01/2024", then the compression.
+declfile::ExportProgress showProgress(Progress& progress, const QString& period) {
+    return [&progress, period](int index, int count, const declfile::ExportItem& item) {
+        if (index < count)
+            progress.step(QStringLiteral("Verificando VEXA %1 de %2: %3 %4")
+                              .arg(index + 1)
+                              .arg(count)
+                              .arg(formatIE(item.ie), periodToDisplay(period)));
+        else
+            progress.step(QStringLiteral("Compactando o arquivo de entrega..."));
+        return true;
+    };
+}
 
 struct Selection {
     QString period;                       // MMYYYY
@@ -155,16 +193,19 @@ int runValidate(Context& ctx, QStringList args) {
         ctx.err << usage << Qt::endl;
         return Failed;
     }
-    PrintingPrompter prompter(ctx);
+    Progress progress(ctx.err);
+    PrintingPrompter prompter(ctx, progress);
     declfile::ConsistencyChecker checker(ctx.home);
-    PrintingPresenter presenter(ctx, checker, prompter);
+    PrintingPresenter presenter(ctx, checker, prompter, progress);
     declfile::ExportRequest request;
     request.period = s->period;
     request.items = s->items;
     request.compress = false;
     request.alertsWithoutQuestion = true;
     request.reportPath = report;
-    const declfile::ExportOutcome out = declfile::runExport(request, ctx.home, checker, presenter, prompter);
+    const declfile::ExportOutcome out =
+        declfile::runExport(request, ctx.home, checker, presenter, prompter, showProgress(progress, s->period));
+    progress.finish();
     switch (out.status) {
     case declfile::ExportStatus::Errors:
         presenter.print(checker.result().alerts, "alerta");
@@ -203,13 +244,16 @@ int runExport(Context& ctx, QStringList args) {
         ctx.err << usage << Qt::endl;
         return Failed;
     }
-    PrintingPrompter prompter(ctx);
+    Progress progress(ctx.err);
+    PrintingPrompter prompter(ctx, progress);
     declfile::ConsistencyChecker checker(ctx.home);
-    PrintingPresenter presenter(ctx, checker, prompter);
+    PrintingPresenter presenter(ctx, checker, prompter, progress);
     declfile::ExportRequest request;
     request.period = s->period;
     request.items = s->items;
-    const declfile::ExportOutcome out = declfile::runExport(request, ctx.home, checker, presenter, prompter);
+    const declfile::ExportOutcome out =
+        declfile::runExport(request, ctx.home, checker, presenter, prompter, showProgress(progress, s->period));
+    progress.finish();
     switch (out.status) {
     case declfile::ExportStatus::Ready: break;
     case declfile::ExportStatus::Errors:

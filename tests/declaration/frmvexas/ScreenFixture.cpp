@@ -1,4 +1,5 @@
 #include "ScreenFixture.h"
+#include "support/Screenshot.h"
 
 #include "storage/Database.h"
 
@@ -84,8 +85,7 @@ QStringList enabledOf(const QWidget& screen, const QStringList& names) {
 
 void screenshot(QWidget& widget, const QString& file) {
     settle();
-    const QString path = QStringLiteral("/tmp/%1.png").arg(file);
-    EXPECT_TRUE(widget.grab().save(path)) << path.toStdString();
+    saveScreenshot(widget, file);
 }
 
 } // namespace vexa::test

@@ -1,4 +1,5 @@
 #include "SheetsScreen.h"
+#include "support/Screenshot.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -8,8 +9,7 @@ namespace vexa::test {
 
 void screenshot(QWidget& widget, const QString& file) {
     settle();
-    const QString path = QStringLiteral("/tmp/%1.png").arg(file);
-    EXPECT_TRUE(widget.grab().save(path)) << path.toStdString();
+    saveScreenshot(widget, file);
 }
 
 void typeText(QWidget* w, const QString& text) {

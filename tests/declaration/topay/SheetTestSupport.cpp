@@ -1,4 +1,5 @@
 #include "declaration/topay/SheetTestSupport.h"
+#include "support/Screenshot.h"
 
 #include "declaration/ui/FrmVexas.h"
 
@@ -81,8 +82,7 @@ std::unique_ptr<FrmVexas> openScreen(Prompter& prompter, const DeclarationKey& k
 
 void screenshot(QWidget& widget, const QString& file) {
     settle();
-    const QString path = QStringLiteral("/tmp/%1.png").arg(file);
-    EXPECT_TRUE(widget.grab().save(path)) << path.toStdString();
+    saveScreenshot(widget, file);
 }
 
 } // namespace vexa::test
