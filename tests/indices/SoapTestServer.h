@@ -51,10 +51,11 @@ private:
     void onData(class QTcpSocket* socket);
     void respond(QTcpSocket* socket);
 
-    QTcpServer server_;
     Reply reply_;
     QList<Request> requests_;
     QHash<QTcpSocket*, QByteArray> pending_;
+    // Last, so that it goes first: its sockets still find pending_ when they go.
+    QTcpServer server_;
 };
 
 } // namespace vexa::test
