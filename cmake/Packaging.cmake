@@ -12,7 +12,7 @@
 
 set(VEXA_PACKAGE_LIB lib/vexa)
 
-install(TARGETS vexa vexa-cli RUNTIME DESTINATION ${VEXA_PACKAGE_LIB})
+install(TARGETS vexa vexa-cli vexa-pxdump RUNTIME DESTINATION ${VEXA_PACKAGE_LIB})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION share/vexa)
 # The programs look for the delivered files in "delivered" beside themselves.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
