@@ -82,28 +82,29 @@ void addBands(PageFlow& flow, const std::vector<Band>& bands) {
 }
 
 // A table of the form: its heading bands and column captions stay with the
-// first row group and are repeated (the heading marked as continued) at the
-// top of every further page the table runs on to.
+// first row group, its closing rows (totals) with the last one, and the
+// heading (marked as continued) and captions are repeated at the top of every
+// further page the table runs on to.
 struct TableBlock {
     std::vector<Band> heading;
     std::vector<Band> repeatHeading;
     Band captions;
     std::vector<std::vector<Band>> groups;   // a group heading stays with its first line
+    std::vector<Band> closing;
 };
 
 void addTable(PageFlow& flow, const TableBlock& t) {
+    std::vector<std::vector<Band>> groups = t.groups;
+    if (groups.empty()) groups.emplace_back();
+    groups.back().insert(groups.back().end(), t.closing.begin(), t.closing.end());
     std::vector<Band> first = t.heading;
     first.push_back(t.captions);
-    size_t next = 0;
-    if (!t.groups.empty()) {
-        first.insert(first.end(), t.groups[0].begin(), t.groups[0].end());
-        next = 1;
-    }
+    first.insert(first.end(), groups[0].begin(), groups[0].end());
     flow.keep(first);
     std::vector<Band> repeat = t.repeatHeading;
     repeat.push_back(t.captions);
     flow.setRepeat(repeat);
-    for (size_t g = next; g < t.groups.size(); ++g) flow.keep(t.groups[g]);
+    for (size_t g = 1; g < groups.size(); ++g) flow.keep(groups[g]);
     flow.clearRepeat();
 }
 
@@ -174,8 +175,8 @@ void identification(PageFlow& flow, const Identification& id, const PageMetrics&
 
 std::vector<TableColumn> operationColumns(const QString& taxCaption, bool showDomicile) {
     std::vector<TableColumn> cols{{QStringLiteral("CFOP"), 9, Qt::AlignHCenter},
-                                  {QStringLiteral("DESCRIÇÃO"), showDomicile ? 53.0 : 62.0, Qt::AlignLeft, true}};
-    if (showDomicile) cols.push_back({kDomicile, 9, Qt::AlignHCenter});
+                                  {QStringLiteral("DESCRIÇÃO"), showDomicile ? 51.0 : 62.0, Qt::AlignLeft, true}};
+    if (showDomicile) cols.push_back({kDomicile, 11, Qt::AlignHCenter});
     const Qt::Alignment r = Qt::AlignRight;
     cols.push_back({QStringLiteral("A - VALOR\nCONTÁBIL"), 20, r});
     cols.push_back({QStringLiteral("B - BASE DE\nCÁLCULO"), 20, r});
@@ -219,10 +220,10 @@ void operations(PageFlow& flow, const IdentificationSection& s, bool showDomicil
             }
         }
         if (showDomicile) {
-            addLine(t, tableTotal(cols, labelSpan, kTotal + QStringLiteral(" A"), amountCells(g.totalA), tableFonts(), m));
-            addLine(t, tableTotal(cols, labelSpan, kTotal + QStringLiteral(" B"), amountCells(g.totalB), tableFonts(), m));
+            t.closing.push_back(tableTotal(cols, labelSpan, kTotal + QStringLiteral(" A"), amountCells(g.totalA), tableFonts(), m));
+            t.closing.push_back(tableTotal(cols, labelSpan, kTotal + QStringLiteral(" B"), amountCells(g.totalB), tableFonts(), m));
         } else {
-            addLine(t, tableTotal(cols, labelSpan, kTotal, amountCells(g.totalA), tableFonts(), m));
+            t.closing.push_back(tableTotal(cols, labelSpan, kTotal, amountCells(g.totalA), tableFonts(), m));
         }
         addTable(flow, t);
         flow.gap(1.0);
@@ -246,7 +247,7 @@ void lawList(PageFlow& flow, const LawListSection& s, const PageMetrics& m) {
     t.captions = tableHeader(cols, {}, tableFonts(), m);
     if (s.emptyBand) addLine(t, tableEmpty(cols, tableFonts(), m));
     for (const LawLine& l : s.lines) addLine(t, tableRow(cols, {l.origem, l.baseLegal, l.valor}, tableFonts(), m));
-    addLine(t, tableTotal(cols, 2, kTotal, {s.total}, tableFonts(), m));
+    t.closing.push_back(tableTotal(cols, 2, kTotal, {s.total}, tableFonts(), m));
     addTable(flow, t);
     if (!s.closingTitle.isEmpty()) {
         flow.gap(kSectionGap);
@@ -277,7 +278,7 @@ void deductions(PageFlow& flow, const DeductionsSection& s, const PageMetrics& m
                             {l.origem, l.baseLegal, l.icmsDevido, l.mediaIcms, l.parSujIncentivo, l.parIncentivada,
                              l.subParIncentivada, l.valor},
                             tableFonts(), m));
-    addLine(t, tableTotal(cols, 7, kTotal, {s.total}, tableFonts(), m));
+    t.closing.push_back(tableTotal(cols, 7, kTotal, {s.total}, tableFonts(), m));
     addTable(flow, t);
     addBands(flow, amountItems(s.itemsAfter, m));
 }
@@ -311,7 +312,7 @@ void rates(PageFlow& flow, const RateSection& s, bool showDomicile, const PageMe
         cells += amounts(l);
         addLine(t, tableRow(cols, cells, tableFonts(), m));
     }
-    addLine(t, tableTotal(cols, showDomicile ? 3 : 2, kTotal, amounts(s.total), tableFonts(), m));
+    t.closing.push_back(tableTotal(cols, showDomicile ? 3 : 2, kTotal, amounts(s.total), tableFonts(), m));
     addTable(flow, t);
     addBands(flow, amountItems(s.itemsAfter, m));
     if (!s.closingTitle.isEmpty()) {
@@ -346,7 +347,7 @@ void toPay(PageFlow& flow, const ToPaySection& s, const PageMetrics& m) {
     }
     QStringList totals;
     for (const QString& total : s.totals) totals << kTotal << total;
-    addLine(t, tableRow(cols, totals, tableFonts(), m, true));
+    t.closing.push_back(tableRow(cols, totals, tableFonts(), m, true));
     addTable(flow, t);
 }
 
@@ -402,10 +403,10 @@ void stockAndStates(PageFlow& flow, const StockStateSection& s, bool showDomicil
         }
         const QString total = g.captions[7];
         if (domicile) {
-            addLine(t, tableTotal(cols, firstAmount, total + QStringLiteral(" A"), amounts(g.totalA), tableFonts(), m));
-            addLine(t, tableTotal(cols, firstAmount, total + QStringLiteral(" B"), amounts(g.totalB), tableFonts(), m));
+            t.closing.push_back(tableTotal(cols, firstAmount, total + QStringLiteral(" A"), amounts(g.totalA), tableFonts(), m));
+            t.closing.push_back(tableTotal(cols, firstAmount, total + QStringLiteral(" B"), amounts(g.totalB), tableFonts(), m));
         } else {
-            addLine(t, tableTotal(cols, firstAmount, total, amounts(g.totalA), tableFonts(), m));
+            t.closing.push_back(tableTotal(cols, firstAmount, total, amounts(g.totalA), tableFonts(), m));
         }
         addTable(flow, t);
     }
@@ -468,7 +469,7 @@ void fuel(PageFlow& flow, const FuelSection& s, const PageMetrics& m) {
     if (s.alcohol.isEmpty()) addLine(a, tableEmpty(alcohol, tableFonts(), m));
     for (const AlcoholLine& l : s.alcohol)
         addLine(a, tableRow(alcohol, {l.nota, l.emissao, l.cnpj, l.uf, l.valorUnitario, l.quantidade}, tableFonts(), m));
-    addLine(a, tableTotal(alcohol, 5, kTotal, {s.totalQuantidade}, tableFonts(), m));
+    a.closing.push_back(tableTotal(alcohol, 5, kTotal, {s.totalQuantidade}, tableFonts(), m));
     addTable(flow, a);
 }
 
@@ -497,10 +498,10 @@ void municipalities(PageFlow& flow, const MunicipalitySection& s, bool showDomic
     const int span = showDomicile ? 2 : 1;
     auto totals = [](const MunicipalityAmounts& a) { return QStringList(a.begin(), a.end()); };
     if (showDomicile) {
-        addLine(t, tableTotal(cols, span, kTotal + QStringLiteral(" A"), totals(s.totalA), tableFonts(), m));
-        addLine(t, tableTotal(cols, span, kTotal + QStringLiteral(" B"), totals(s.totalB), tableFonts(), m));
+        t.closing.push_back(tableTotal(cols, span, kTotal + QStringLiteral(" A"), totals(s.totalA), tableFonts(), m));
+        t.closing.push_back(tableTotal(cols, span, kTotal + QStringLiteral(" B"), totals(s.totalB), tableFonts(), m));
     } else {
-        addLine(t, tableTotal(cols, span, kTotal, totals(s.totalA), tableFonts(), m));
+        t.closing.push_back(tableTotal(cols, span, kTotal, totals(s.totalA), tableFonts(), m));
     }
     addTable(flow, t);
 }
@@ -526,10 +527,10 @@ void goodsAndSignatures(PageFlow& flow, const GoodsSection& s, bool showDomicile
     }
     const int span = int(cols.size()) - 1;
     if (showDomicile) {
-        addLine(t, tableTotal(cols, span, kTotal + QStringLiteral(" A"), {s.totalA}, tableFonts(), m));
-        addLine(t, tableTotal(cols, span, kTotal + QStringLiteral(" B"), {s.totalB}, tableFonts(), m));
+        t.closing.push_back(tableTotal(cols, span, kTotal + QStringLiteral(" A"), {s.totalA}, tableFonts(), m));
+        t.closing.push_back(tableTotal(cols, span, kTotal + QStringLiteral(" B"), {s.totalB}, tableFonts(), m));
     } else {
-        addLine(t, tableTotal(cols, span, kTotal, {s.totalA}, tableFonts(), m));
+        t.closing.push_back(tableTotal(cols, span, kTotal, {s.totalA}, tableFonts(), m));
     }
     addTable(flow, t);
 

@@ -6,6 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QRegularExpression>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -237,8 +238,16 @@ std::vector<TableColumn> fitColumns(std::vector<TableColumn> columns, double tot
 
 namespace {
 
+// A caption's font, shrunk so that none of its words has to be broken.
+QFont captionFont(const QString& caption, double width, const QFont& font, const PageMetrics& m) {
+    QFont f = font;
+    for (const QString& word : caption.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        f = m.fitted(word, f, width - 2 * kCellPadding);
+    return f;
+}
+
 double captionHeight(const QString& caption, double width, const QFont& font, const PageMetrics& m) {
-    return m.wrappedHeight(caption, font, width - 2 * kCellPadding) + 2 * kRowPadding;
+    return m.wrappedHeight(caption, captionFont(caption, width, font, m), width - 2 * kCellPadding) + 2 * kRowPadding;
 }
 
 std::vector<double> columnLefts(const std::vector<TableColumn>& columns, double x) {
@@ -281,13 +290,15 @@ Band tableHeader(const std::vector<TableColumn>& columns, const std::vector<Colu
             const size_t end = std::min<size_t>(cg.first + cg.count, columns.size());
             const QRectF box(lefts[size_t(cg.first)], top, lefts[end] - lefts[size_t(cg.first)], groupHeight);
             c.frame(box);
-            c.wrapped(box, cg.caption, fonts.caption, Qt::AlignHCenter | Qt::AlignVCenter);
+            c.wrapped(box, cg.caption, captionFont(cg.caption, box.width(), fonts.caption, c),
+                      Qt::AlignHCenter | Qt::AlignVCenter);
         }
         for (size_t i = 0; i < columns.size(); ++i) {
             const bool grouped = groupOf[i] >= 0;
             const QRectF box(lefts[i], grouped ? top + groupHeight : top, columns[i].width, grouped ? rowHeight : height);
             c.frame(box);
-            c.wrapped(box, columns[i].caption, fonts.caption, Qt::AlignHCenter | Qt::AlignVCenter);
+            c.wrapped(box, columns[i].caption, captionFont(columns[i].caption, columns[i].width, fonts.caption, c),
+                      Qt::AlignHCenter | Qt::AlignVCenter);
         }
     };
     return band;
