@@ -38,7 +38,8 @@ Band sectionTitle(const QString& text, const PageMetrics& m, bool shaded = true)
             }};
 }
 
-// A box of the identification: caption at the top, the value (or check boxes) below.
+// A box of the identification: caption at the top, the value (or check boxes)
+// below; a long value wraps and the whole row grows with it.
 struct Field {
     QString caption;
     double width = 0;
@@ -47,20 +48,22 @@ struct Field {
 };
 
 Band fieldRow(std::vector<Field> fields, const PageMetrics& m) {
-    const double height = m.lineHeight(captionFont()) + m.lineHeight(valueFont()) + 1.6;
-    return {height, [fields, height](PageCanvas& c, double top) {
+    const double captionHeight = m.lineHeight(captionFont());
+    double valueHeight = m.lineHeight(valueFont());
+    for (const Field& f : fields)
+        if (f.options.empty()) valueHeight = std::max(valueHeight, m.wrappedHeight(f.value, valueFont(), f.width - 1.6));
+    const double height = captionHeight + valueHeight + 1.6;
+    return {height, [fields, height, captionHeight, valueHeight](PageCanvas& c, double top) {
                 double x = kMarginLeft;
-                const double captionHeight = c.lineHeight(captionFont());
                 for (const Field& f : fields) {
-                    const QRectF box(x, top, f.width, height);
-                    c.frame(box);
+                    c.frame(QRectF(x, top, f.width, height));
                     c.text(QRectF(x, top + 0.3, f.width, captionHeight), f.caption, captionFont());
-                    const QRectF value(x, top + 0.3 + captionHeight, f.width, height - captionHeight - 0.6);
+                    const QRectF value(x, top + 0.3 + captionHeight, f.width, valueHeight + 0.6);
                     if (f.options.empty()) {
-                        c.text(value, f.value, valueFont());
+                        c.wrapped(value, f.value, valueFont(), Qt::AlignLeft | Qt::AlignVCenter);
                     } else {
                         double bx = x + 1.2;
-                        const double by = value.center().y() - 1.3;
+                        const double by = top + 0.3 + captionHeight + 0.5;
                         for (const auto& [on, label] : f.options) bx = c.checkBox(bx, by, on, label, captionFont());
                     }
                     x += f.width;
@@ -258,7 +261,6 @@ void lawList(PageFlow& flow, const LawListSection& s, const PageMetrics& m) {
 }
 
 void deductions(PageFlow& flow, const DeductionsSection& s, const PageMetrics& m) {
-    addBands(flow, amountItems(s.itemsBefore, m));
     const Qt::Alignment r = Qt::AlignRight;
     const std::vector<TableColumn> cols{{QStringLiteral("ORIGEM"), 22, Qt::AlignLeft, true},
                                         {QStringLiteral("BASE LEGAL"), 50, Qt::AlignLeft, true},
@@ -268,8 +270,10 @@ void deductions(PageFlow& flow, const DeductionsSection& s, const PageMetrics& m
                                         {QStringLiteral("(4)=((3)*75%)"), 19.5, r},
                                         {QStringLiteral("(5)=((4)*5%)"), 19.5, r},
                                         {QStringLiteral("VALOR DA DEDUÇÃO\n(6)=(4-5)"), 20.5, r}};
+    // The item the list details stays with the list.
     TableBlock t;
-    t.heading = {sectionTitle(s.listTitle, m, false)};
+    t.heading = amountItems(s.itemsBefore, m);
+    t.heading.push_back(sectionTitle(s.listTitle, m, false));
     t.repeatHeading = {sectionTitle(s.listTitle + kContinued, m, false)};
     t.captions = tableHeader(cols, {}, tableFonts(), m);
     if (s.emptyBand) addLine(t, tableEmpty(cols, tableFonts(), m));
@@ -284,7 +288,6 @@ void deductions(PageFlow& flow, const DeductionsSection& s, const PageMetrics& m
 }
 
 void rates(PageFlow& flow, const RateSection& s, bool showDomicile, const PageMetrics& m) {
-    addBands(flow, amountItems(s.itemsBefore, m));
     const Qt::Alignment r = Qt::AlignRight;
     std::vector<TableColumn> cols{{QStringLiteral("UF"), 22}, {QStringLiteral("ALÍQUOTA"), 16, Qt::AlignHCenter}};
     if (showDomicile) cols.push_back({kDomicile, 14, Qt::AlignHCenter});
@@ -297,7 +300,8 @@ void rates(PageFlow& flow, const RateSection& s, bool showDomicile, const PageMe
     }
     cols = fitColumns(cols);
     TableBlock t;
-    t.heading = {sectionTitle(s.listTitle, m, false)};
+    t.heading = amountItems(s.itemsBefore, m);
+    t.heading.push_back(sectionTitle(s.listTitle, m, false));
     t.repeatHeading = {sectionTitle(s.listTitle + kContinued, m, false)};
     t.captions = tableHeader(cols, {}, tableFonts(), m);
     auto amounts = [&](const RateLine& l) {
@@ -416,7 +420,7 @@ void stockAndStates(PageFlow& flow, const StockStateSection& s, bool showDomicil
 
 void fuel(PageFlow& flow, const FuelSection& s, const PageMetrics& m) {
     const Qt::Alignment r = Qt::AlignRight;
-    const std::vector<TableColumn> pumps{{QStringLiteral("13.1 - Nº SÉRIE\nDA BOMBA"), 38},
+    const std::vector<TableColumn> pumps{{QStringLiteral("13.1 - Nº SÉRIE\nDA BOMBA"), 38, Qt::AlignLeft, true},
                                          {QStringLiteral("13.2 - Nº\nDO BICO"), 16, Qt::AlignHCenter},
                                          {QStringLiteral("13.3 - PRODUTO"), 44},
                                          {QStringLiteral("A. INICIAL"), 23, r},

@@ -113,11 +113,17 @@ void PageCanvas::line(double x1, double y1, double x2, double y2, double lineWid
 void PageCanvas::text(const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align, double padding) {
     if (text.isEmpty()) return;
     const QRectF inner = box.adjusted(padding, 0, -padding, 0);
+    const QFont f = fitted(text, font, inner.width());
+    // Beyond what the smallest font holds (an absurd amount, say) the text is
+    // cut with an ellipsis rather than run over its neighbours.
+    const QString shown = textWidth(text, f) > inner.width()
+                              ? QFontMetricsF(f, &device()).elidedText(text, Qt::ElideRight, pxX(inner.width()))
+                              : text;
     painter_.setPen(Qt::black);
-    painter_.setFont(fitted(text, font, inner.width()));
+    painter_.setFont(f);
     painter_.drawText(toPx(inner), int((align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter | Qt::TextSingleLine |
                                        Qt::TextDontClip),
-                      text);
+                      shown);
 }
 
 void PageCanvas::wrapped(const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align,
