@@ -17,12 +17,22 @@ const QString kContinued = QStringLiteral(" (continuação)");
 const QString kDomicile = QStringLiteral("DOMICÍLIO\nFISCAL");
 const QString kTotal = QStringLiteral("TOTAL");
 
-TableFonts tableFonts() { return {formFont(5.2, true), formFont(6.3), formFont(6.3, true)}; }
-QFont titleFont() { return formFont(7.2, true); }
-QFont captionFont() { return formFont(5.0); }
-QFont valueFont() { return formFont(7.0); }
+TableFonts tableFonts() {
+    return {formFont(5.2, true), formFont(6.3), formFont(6.3, true)};
+}
+QFont titleFont() {
+    return formFont(7.2, true);
+}
+QFont captionFont() {
+    return formFont(5.0);
+}
+QFont valueFont() {
+    return formFont(7.0);
+}
 
-bool marked(const QString& box) { return !box.isEmpty(); }
+bool marked(const QString& box) {
+    return !box.isEmpty();
+}
 
 // ---- bands of the form --------------------------------------------------------------------
 
@@ -44,14 +54,15 @@ struct Field {
     QString caption;
     double width = 0;
     QString value;
-    std::vector<std::pair<bool, QString>> options;   // check boxes instead of a value
+    std::vector<std::pair<bool, QString>> options; // check boxes instead of a value
 };
 
 Band fieldRow(std::vector<Field> fields, const PageMetrics& m) {
     const double captionHeight = m.lineHeight(captionFont());
     double valueHeight = m.lineHeight(valueFont());
     for (const Field& f : fields)
-        if (f.options.empty()) valueHeight = std::max(valueHeight, m.wrappedHeight(f.value, valueFont(), f.width - 1.6));
+        if (f.options.empty())
+            valueHeight = std::max(valueHeight, m.wrappedHeight(f.value, valueFont(), f.width - 1.6));
     const double height = captionHeight + valueHeight + 1.6;
     return {height, [fields, height, captionHeight, valueHeight](PageCanvas& c, double top) {
                 double x = kMarginLeft;
@@ -64,7 +75,8 @@ Band fieldRow(std::vector<Field> fields, const PageMetrics& m) {
                     } else {
                         double bx = x + 1.2;
                         const double by = top + 0.3 + captionHeight + 0.5;
-                        for (const auto& [on, label] : f.options) bx = c.checkBox(bx, by, on, label, captionFont());
+                        for (const auto& [on, label] : f.options)
+                            bx = c.checkBox(bx, by, on, label, captionFont());
                     }
                     x += f.width;
                 }
@@ -76,7 +88,8 @@ std::vector<Band> amountItems(const QList<AmountItem>& items, const PageMetrics&
     const std::vector<TableColumn> cols{{{}, 150, Qt::AlignLeft}, {{}, 40, Qt::AlignRight}};
     std::vector<Band> bands;
     for (const AmountItem& i : items)
-        bands.push_back(tableRow(cols, {i.number + QStringLiteral(" - ") + i.caption, i.value}, tableFonts(), m));
+        bands.push_back(
+            tableRow(cols, {i.number + QStringLiteral(" - ") + i.caption, i.value}, tableFonts(), m));
     return bands;
 }
 
@@ -92,7 +105,7 @@ struct TableBlock {
     std::vector<Band> heading;
     std::vector<Band> repeatHeading;
     Band captions;
-    std::vector<std::vector<Band>> groups;   // a group heading stays with its first line
+    std::vector<std::vector<Band>> groups; // a group heading stays with its first line
     std::vector<Band> closing;
 };
 
@@ -112,44 +125,53 @@ void addTable(PageFlow& flow, const TableBlock& t) {
 }
 
 // One line of a table as its own group.
-void addLine(TableBlock& t, const Band& line) { t.groups.push_back({line}); }
+void addLine(TableBlock& t, const Band& line) {
+    t.groups.push_back({line});
+}
 
 // ---- section 1 ---------------------------------------------------------------------------------
 
+using Options = std::vector<std::pair<bool, QString>>;
+Field valueField(const QString& caption, double width, const QString& value) { return {caption, width, value, {}}; }
+Field choiceField(const QString& caption, double width, Options options) {
+    return {caption, width, {}, std::move(options)};
+}
+Options yesNo(const QString& sim, const QString& nao) {
+    return {{marked(sim), QStringLiteral("SIM")}, {marked(nao), QStringLiteral("NÃO")}};
+}
+
 void identification(PageFlow& flow, const Identification& id, const PageMetrics& m) {
     flow.keep({sectionTitle(QStringLiteral("2 - IDENTIFICAÇÃO DO CONTRIBUINTE"), m),
-               fieldRow({{QStringLiteral("2.1 - NOME OU RAZÃO SOCIAL"), 145, id.razaoSocial, {}},
-                         {QStringLiteral("2.2 - INSCRIÇÃO ESTADUAL"), 45, id.inscricaoEstadual, {}}},
+               fieldRow({valueField(QStringLiteral("2.1 - NOME OU RAZÃO SOCIAL"), 145, id.razaoSocial),
+                         valueField(QStringLiteral("2.2 - INSCRIÇÃO ESTADUAL"), 45, id.inscricaoEstadual)},
                         m)});
     flow.gap(kSectionGap);
-    const QString activity = id.atividadeDescricao.isEmpty() ? id.atividade
-                                                             : id.atividade + QStringLiteral(" - ") + id.atividadeDescricao;
+    const QString activity = id.atividadeDescricao.isEmpty()
+                                 ? id.atividade
+                                 : id.atividade + QStringLiteral(" - ") + id.atividadeDescricao;
+    const Options kind{{marked(id.unico), QStringLiteral("ÚNICO")},
+                       {marked(id.matriz), QStringLiteral("MATRIZ")},
+                       {marked(id.filial), QStringLiteral("FILIAL")}};
+    const Options books{{marked(id.fiscal), QStringLiteral("FISCAL")}, {marked(id.contabil), QStringLiteral("CONTÁBIL")}};
+    const Options regime{{marked(id.regimeNormal), QStringLiteral("NORMAL")},
+                         {marked(id.regimeSimples), QStringLiteral("SIMPLES NACIONAL")}};
     flow.keep({sectionTitle(QStringLiteral("3 - CARACTERÍSTICAS DO ESTABELECIMENTO E DA DECLARAÇÃO"), m),
-               fieldRow({{QStringLiteral("3.1 - PERÍODO DE REFERÊNCIA"), 38, id.periodo, {}},
-                         {QStringLiteral("3.2 - ATIVIDADE ECONÔMICA"), 152, activity, {}}},
+               fieldRow({valueField(QStringLiteral("3.1 - PERÍODO DE REFERÊNCIA"), 38, id.periodo),
+                         valueField(QStringLiteral("3.2 - ATIVIDADE ECONÔMICA"), 152, activity)},
                         m),
-               fieldRow({{QStringLiteral("3.3 - TIPO DE ESTABELECIMENTO"), 64, {},
-                          {{marked(id.unico), QStringLiteral("ÚNICO")},
-                           {marked(id.matriz), QStringLiteral("MATRIZ")},
-                           {marked(id.filial), QStringLiteral("FILIAL")}}},
-                         {QStringLiteral("3.5 - TIPO DE ESCRITURAÇÃO"), 56, {},
-                          {{marked(id.fiscal), QStringLiteral("FISCAL")}, {marked(id.contabil), QStringLiteral("CONTÁBIL")}}},
-                         {QStringLiteral("REGIME DE APURAÇÃO"), 70, {},
-                          {{marked(id.regimeNormal), QStringLiteral("NORMAL")},
-                           {marked(id.regimeSimples), QStringLiteral("SIMPLES NACIONAL")}}}},
+               fieldRow({choiceField(QStringLiteral("3.3 - TIPO DE ESTABELECIMENTO"), 64, kind),
+                         choiceField(QStringLiteral("3.5 - TIPO DE ESCRITURAÇÃO"), 56, books),
+                         choiceField(QStringLiteral("REGIME DE APURAÇÃO"), 70, regime)},
                         m),
-               fieldRow({{QStringLiteral("3.4 - PORTADOR DE TARE"), 36, {},
-                          {{marked(id.tareSim), QStringLiteral("SIM")}, {marked(id.tareNao), QStringLiteral("NÃO")}}},
-                         {QStringLiteral("3.8 - USUÁRIO DE ECF"), 36, {},
-                          {{marked(id.ecfSim), QStringLiteral("SIM")}, {marked(id.ecfNao), QStringLiteral("NÃO")}}},
-                         {QStringLiteral("3.9 - VEXA RETIFICADORA"), 48, {},
-                          {{marked(id.retificadoraSim), QStringLiteral("SIM")},
-                           {marked(id.retificadoraNao), QStringLiteral("NÃO")}}},
-                         {QStringLiteral("3.10 - HOUVE MUDANÇA DE DOMICÍLIO FISCAL NO PERÍODO?"), 70, {},
-                          {{marked(id.mudouSim), QStringLiteral("SIM")}, {marked(id.mudouNao), QStringLiteral("NÃO")}}}},
+               fieldRow({choiceField(QStringLiteral("3.4 - PORTADOR DE TARE"), 36, yesNo(id.tareSim, id.tareNao)),
+                         choiceField(QStringLiteral("3.8 - USUÁRIO DE ECF"), 36, yesNo(id.ecfSim, id.ecfNao)),
+                         choiceField(QStringLiteral("3.9 - VEXA RETIFICADORA"), 48,
+                                     yesNo(id.retificadoraSim, id.retificadoraNao)),
+                         choiceField(QStringLiteral("3.10 - HOUVE MUDANÇA DE DOMICÍLIO FISCAL NO PERÍODO?"), 70,
+                                     yesNo(id.mudouSim, id.mudouNao))},
                         m),
-               fieldRow({{QStringLiteral("3.6 - SALDO INICIAL DE CAIXA"), 95, id.saldoInicial, {}},
-                         {QStringLiteral("3.7 - SALDO FINAL DE CAIXA"), 95, id.saldoFinal, {}}},
+               fieldRow({valueField(QStringLiteral("3.6 - SALDO INICIAL DE CAIXA"), 95, id.saldoInicial),
+                         valueField(QStringLiteral("3.7 - SALDO FINAL DE CAIXA"), 95, id.saldoFinal)},
                         m)});
 
     // 3.4.1: one line per TARE.
@@ -166,19 +188,25 @@ void identification(PageFlow& flow, const Identification& id, const PageMetrics&
                                            {QStringLiteral("INÍCIO"), 30, Qt::AlignHCenter},
                                            {QStringLiteral("FIM"), 30, Qt::AlignHCenter}};
         TableBlock d;
-        d.heading = {sectionTitle(QStringLiteral("3.10.1 - DOMICÍLIO POR PERÍODO DE REFERÊNCIA FISCAL"), m, false)};
+        d.heading = {
+            sectionTitle(QStringLiteral("3.10.1 - DOMICÍLIO POR PERÍODO DE REFERÊNCIA FISCAL"), m, false)};
         d.captions = tableHeader(dom, {}, tableFonts(), m);
-        addLine(d, tableRow(dom, {QStringLiteral("A"), id.domicilioA.municipio, id.domicilioA.inicio, id.domicilioA.fim},
+        addLine(d, tableRow(dom,
+                            {QStringLiteral("A"), id.domicilioA.municipio, id.domicilioA.inicio,
+                             id.domicilioA.fim},
                             tableFonts(), m));
-        addLine(d, tableRow(dom, {QStringLiteral("B"), id.domicilioB.municipio, id.domicilioB.inicio, id.domicilioB.fim},
+        addLine(d, tableRow(dom,
+                            {QStringLiteral("B"), id.domicilioB.municipio, id.domicilioB.inicio,
+                             id.domicilioB.fim},
                             tableFonts(), m));
         addTable(flow, d);
     }
 }
 
 std::vector<TableColumn> operationColumns(const QString& taxCaption, bool showDomicile) {
-    std::vector<TableColumn> cols{{QStringLiteral("CFOP"), 9, Qt::AlignHCenter},
-                                  {QStringLiteral("DESCRIÇÃO"), showDomicile ? 51.0 : 62.0, Qt::AlignLeft, true}};
+    std::vector<TableColumn> cols{
+        {QStringLiteral("CFOP"), 9, Qt::AlignHCenter},
+        {QStringLiteral("DESCRIÇÃO"), showDomicile ? 51.0 : 62.0, Qt::AlignLeft, true}};
     if (showDomicile) cols.push_back({kDomicile, 11, Qt::AlignHCenter});
     const Qt::Alignment r = Qt::AlignRight;
     cols.push_back({QStringLiteral("A - VALOR\nCONTÁBIL"), 20, r});
@@ -190,14 +218,17 @@ std::vector<TableColumn> operationColumns(const QString& taxCaption, bool showDo
     return fitColumns(cols);
 }
 
-QStringList amountCells(const OperationAmounts& a) { return QStringList(a.begin(), a.end()); }
+QStringList amountCells(const OperationAmounts& a) {
+    return QStringList(a.begin(), a.end());
+}
 
 void operations(PageFlow& flow, const IdentificationSection& s, bool showDomicile, const PageMetrics& m) {
     const QString item4 = QStringLiteral("4 - ENTRADAS E SAÍDAS POR CÓDIGO FISCAL DE OPERAÇÃO (CFOP)");
     const int labelSpan = showDomicile ? 3 : 2;
     if (s.emptyBand) {
         const auto cols = operationColumns(QStringLiteral("C - CRÉDITO/DÉBITO DO"), showDomicile);
-        flow.keep({sectionTitle(item4, m), tableHeader(cols, {}, tableFonts(), m), tableEmpty(cols, tableFonts(), m)});
+        flow.keep({sectionTitle(item4, m), tableHeader(cols, {}, tableFonts(), m),
+                   tableEmpty(cols, tableFonts(), m)});
         return;
     }
     bool first = true;
@@ -217,14 +248,18 @@ void operations(PageFlow& flow, const IdentificationSection& s, bool showDomicil
                 if (showDomicile) cells << l.domicilio;
                 cells += amountCells(l.amounts);
                 const Band line = tableRow(cols, cells, tableFonts(), m);
-                if (firstLine) t.groups.push_back({tableRow(whole, {k.heading}, tableFonts(), m, true), line});
-                else addLine(t, line);
+                if (firstLine)
+                    t.groups.push_back({tableRow(whole, {k.heading}, tableFonts(), m, true), line});
+                else
+                    addLine(t, line);
                 firstLine = false;
             }
         }
         if (showDomicile) {
-            t.closing.push_back(tableTotal(cols, labelSpan, kTotal + QStringLiteral(" A"), amountCells(g.totalA), tableFonts(), m));
-            t.closing.push_back(tableTotal(cols, labelSpan, kTotal + QStringLiteral(" B"), amountCells(g.totalB), tableFonts(), m));
+            t.closing.push_back(tableTotal(cols, labelSpan, kTotal + QStringLiteral(" A"),
+                                           amountCells(g.totalA), tableFonts(), m));
+            t.closing.push_back(tableTotal(cols, labelSpan, kTotal + QStringLiteral(" B"),
+                                           amountCells(g.totalB), tableFonts(), m));
         } else {
             t.closing.push_back(tableTotal(cols, labelSpan, kTotal, amountCells(g.totalA), tableFonts(), m));
         }
@@ -249,7 +284,8 @@ void lawList(PageFlow& flow, const LawListSection& s, const PageMetrics& m) {
     t.repeatHeading = {sectionTitle(s.listTitle + kContinued, m, false)};
     t.captions = tableHeader(cols, {}, tableFonts(), m);
     if (s.emptyBand) addLine(t, tableEmpty(cols, tableFonts(), m));
-    for (const LawLine& l : s.lines) addLine(t, tableRow(cols, {l.origem, l.baseLegal, l.valor}, tableFonts(), m));
+    for (const LawLine& l : s.lines)
+        addLine(t, tableRow(cols, {l.origem, l.baseLegal, l.valor}, tableFonts(), m));
     t.closing.push_back(tableTotal(cols, 2, kTotal, {s.total}, tableFonts(), m));
     addTable(flow, t);
     if (!s.closingTitle.isEmpty()) {
@@ -279,8 +315,8 @@ void deductions(PageFlow& flow, const DeductionsSection& s, const PageMetrics& m
     if (s.emptyBand) addLine(t, tableEmpty(cols, tableFonts(), m));
     for (const DeductionLine& l : s.lines)
         addLine(t, tableRow(cols,
-                            {l.origem, l.baseLegal, l.icmsDevido, l.mediaIcms, l.parSujIncentivo, l.parIncentivada,
-                             l.subParIncentivada, l.valor},
+                            {l.origem, l.baseLegal, l.icmsDevido, l.mediaIcms, l.parSujIncentivo,
+                             l.parIncentivada, l.subParIncentivada, l.valor},
                             tableFonts(), m));
     t.closing.push_back(tableTotal(cols, 7, kTotal, {s.total}, tableFonts(), m));
     addTable(flow, t);
@@ -289,7 +325,8 @@ void deductions(PageFlow& flow, const DeductionsSection& s, const PageMetrics& m
 
 void rates(PageFlow& flow, const RateSection& s, bool showDomicile, const PageMetrics& m) {
     const Qt::Alignment r = Qt::AlignRight;
-    std::vector<TableColumn> cols{{QStringLiteral("UF"), 22}, {QStringLiteral("ALÍQUOTA"), 16, Qt::AlignHCenter}};
+    std::vector<TableColumn> cols{{QStringLiteral("UF"), 22},
+                                  {QStringLiteral("ALÍQUOTA"), 16, Qt::AlignHCenter}};
     if (showDomicile) cols.push_back({kDomicile, 14, Qt::AlignHCenter});
     cols.push_back({QStringLiteral("VALOR CONTÁBIL"), 30, r});
     cols.push_back({QStringLiteral("BASE DE CÁLCULO"), 30, r});
@@ -366,7 +403,8 @@ void stockAndStates(PageFlow& flow, const StockStateSection& s, bool showDomicil
     st.captions = tableHeader(stock, {}, tableFonts(), m);
     for (qsizetype i = 0; i < s.stock.size(); ++i) {
         const StockLine& l = s.stock[i];
-        addLine(st, tableRow(stock, {l.caption, l.inicial, l.final}, tableFonts(), m, i == s.stock.size() - 1));
+        addLine(st,
+                tableRow(stock, {l.caption, l.inicial, l.final}, tableFonts(), m, i == s.stock.size() - 1));
     }
     addTable(flow, st);
 
@@ -391,8 +429,8 @@ void stockAndStates(PageFlow& flow, const StockStateSection& s, bool showDomicil
         cols = fitColumns(cols);
         auto amounts = [&](const StateAmounts& a) {
             if (!g.entries) return QStringList(a.begin(), a.end());
-            return QStringList{a[ValorContabilA], a[BaseCalculoA], a[ImpostoA], a[IsentasNaoTributadas], a[OutrasUF],
-                               a[SubsTributaria]};
+            return QStringList{a[ValorContabilA],       a[BaseCalculoA], a[ImpostoA],
+                               a[IsentasNaoTributadas], a[OutrasUF],     a[SubsTributaria]};
         };
         TableBlock t;
         t.heading = {sectionTitle(g.heading, m)};
@@ -407,8 +445,10 @@ void stockAndStates(PageFlow& flow, const StockStateSection& s, bool showDomicil
         }
         const QString total = g.captions[7];
         if (domicile) {
-            t.closing.push_back(tableTotal(cols, firstAmount, total + QStringLiteral(" A"), amounts(g.totalA), tableFonts(), m));
-            t.closing.push_back(tableTotal(cols, firstAmount, total + QStringLiteral(" B"), amounts(g.totalB), tableFonts(), m));
+            t.closing.push_back(tableTotal(cols, firstAmount, total + QStringLiteral(" A"), amounts(g.totalA),
+                                           tableFonts(), m));
+            t.closing.push_back(tableTotal(cols, firstAmount, total + QStringLiteral(" B"), amounts(g.totalB),
+                                           tableFonts(), m));
         } else {
             t.closing.push_back(tableTotal(cols, firstAmount, total, amounts(g.totalA), tableFonts(), m));
         }
@@ -420,51 +460,57 @@ void stockAndStates(PageFlow& flow, const StockStateSection& s, bool showDomicil
 
 void fuel(PageFlow& flow, const FuelSection& s, const PageMetrics& m) {
     const Qt::Alignment r = Qt::AlignRight;
-    const std::vector<TableColumn> pumps{{QStringLiteral("13.1 - Nº SÉRIE\nDA BOMBA"), 38, Qt::AlignLeft, true},
-                                         {QStringLiteral("13.2 - Nº\nDO BICO"), 16, Qt::AlignHCenter},
-                                         {QStringLiteral("13.3 - PRODUTO"), 44},
-                                         {QStringLiteral("A. INICIAL"), 23, r},
-                                         {QStringLiteral("B. FINAL"), 23, r},
-                                         {QStringLiteral("A. S/ INTERV."), 23, r},
-                                         {QStringLiteral("B. C/ INTERV."), 23, r}};
+    const std::vector<TableColumn> pumps{
+        {QStringLiteral("13.1 - Nº SÉRIE\nDA BOMBA"), 38, Qt::AlignLeft, true},
+        {QStringLiteral("13.2 - Nº\nDO BICO"), 16, Qt::AlignHCenter},
+        {QStringLiteral("13.3 - PRODUTO"), 44},
+        {QStringLiteral("A. INICIAL"), 23, r},
+        {QStringLiteral("B. FINAL"), 23, r},
+        {QStringLiteral("A. S/ INTERV."), 23, r},
+        {QStringLiteral("B. C/ INTERV."), 23, r}};
     const std::vector<ColumnGroup> pumpGroups{{QStringLiteral("13.4 - LEITURA DO ENCERRANTE"), 3, 2},
                                               {QStringLiteral("13.5 - VOLUME COMERCIALIZADO"), 5, 2}};
     const QString item13 = QStringLiteral("13 - INFORMAÇÕES DOS ENCERRANTES DAS BOMBAS DE COMBUSTÍVEIS");
     TableBlock p;
     p.heading = {sectionTitle(item13, m),
-                 fieldRow({{QStringLiteral("TIPO DO ENCERRANTE CONSIDERADO NA ESCRITURAÇÃO DO LMC"), kContentWidth,
-                            s.tipoEncerrante, {}}},
+                 fieldRow({valueField(QStringLiteral("TIPO DO ENCERRANTE CONSIDERADO NA ESCRITURAÇÃO DO LMC"),
+                                      kContentWidth, s.tipoEncerrante)},
                           m)};
     p.repeatHeading = {sectionTitle(item13 + kContinued, m)};
     p.captions = tableHeader(pumps, pumpGroups, tableFonts(), m);
     if (s.pumps.isEmpty()) addLine(p, tableEmpty(pumps, tableFonts(), m));
     for (const PumpLine& l : s.pumps)
-        addLine(p, tableRow(pumps, {l.serie, l.bico, l.produto, l.inicial, l.final, l.semIntervencao, l.comIntervencao},
-                            tableFonts(), m));
+        addLine(p,
+                tableRow(pumps,
+                         {l.serie, l.bico, l.produto, l.inicial, l.final, l.semIntervencao, l.comIntervencao},
+                         tableFonts(), m));
     addTable(flow, p);
 
     const std::vector<TableColumn> tanks{{QStringLiteral("A. TANQUE"), 40, Qt::AlignHCenter},
                                          {QStringLiteral("B. PRODUTO"), 90},
                                          {QStringLiteral("C. QUANT."), 60, r}};
-    const QString item136 = QStringLiteral("13.6 - ESTOQUE FÍSICO NO FECHAMENTO DO ÚLTIMO DIA DO MÊS (em litros)");
+    const QString item136 =
+        QStringLiteral("13.6 - ESTOQUE FÍSICO NO FECHAMENTO DO ÚLTIMO DIA DO MÊS (em litros)");
     TableBlock t;
     t.heading = {sectionTitle(item136, m, false)};
     t.repeatHeading = {sectionTitle(item136 + kContinued, m, false)};
     t.captions = tableHeader(tanks, {}, tableFonts(), m);
     if (s.tanks.isEmpty()) addLine(t, tableEmpty(tanks, tableFonts(), m));
-    for (const TankLine& l : s.tanks) addLine(t, tableRow(tanks, {l.tanque, l.produto, l.quantidade}, tableFonts(), m));
+    for (const TankLine& l : s.tanks)
+        addLine(t, tableRow(tanks, {l.tanque, l.produto, l.quantidade}, tableFonts(), m));
     addTable(flow, t);
 
     const std::vector<TableColumn> obs{{QStringLiteral("OBSERVAÇÕES"), kContentWidth, Qt::AlignLeft, true}};
     flow.keep({tableHeader(obs, {}, tableFonts(), m), tableRow(obs, {s.observacoes}, tableFonts(), m)});
 
     flow.gap(kSectionGap);
-    const std::vector<TableColumn> alcohol{{QStringLiteral("14.1 - Nº DA\nNOTA FISCAL"), 26, Qt::AlignHCenter},
-                                           {QStringLiteral("14.2 - DATA\nDE EMISSÃO"), 26, Qt::AlignHCenter},
-                                           {QStringLiteral("14.3 - CNPJ\nDO REMETENTE"), 40, Qt::AlignHCenter},
-                                           {QStringLiteral("14.4 - UF\nDE ORIGEM"), 24, Qt::AlignHCenter},
-                                           {QStringLiteral("14.5 - VALOR\nUNITÁRIO"), 36, r},
-                                           {QStringLiteral("14.6 - QUANTIDADE\n(LITROS)"), 38, r}};
+    const std::vector<TableColumn> alcohol{
+        {QStringLiteral("14.1 - Nº DA\nNOTA FISCAL"), 26, Qt::AlignHCenter},
+        {QStringLiteral("14.2 - DATA\nDE EMISSÃO"), 26, Qt::AlignHCenter},
+        {QStringLiteral("14.3 - CNPJ\nDO REMETENTE"), 40, Qt::AlignHCenter},
+        {QStringLiteral("14.4 - UF\nDE ORIGEM"), 24, Qt::AlignHCenter},
+        {QStringLiteral("14.5 - VALOR\nUNITÁRIO"), 36, r},
+        {QStringLiteral("14.6 - QUANTIDADE\n(LITROS)"), 38, r}};
     const QString item14 = QStringLiteral("14 - INFORMAÇÕES DA AQUISIÇÃO DE ÁLCOOL");
     TableBlock a;
     a.heading = {sectionTitle(item14, m)};
@@ -472,22 +518,26 @@ void fuel(PageFlow& flow, const FuelSection& s, const PageMetrics& m) {
     a.captions = tableHeader(alcohol, {}, tableFonts(), m);
     if (s.alcohol.isEmpty()) addLine(a, tableEmpty(alcohol, tableFonts(), m));
     for (const AlcoholLine& l : s.alcohol)
-        addLine(a, tableRow(alcohol, {l.nota, l.emissao, l.cnpj, l.uf, l.valorUnitario, l.quantidade}, tableFonts(), m));
+        addLine(a, tableRow(alcohol, {l.nota, l.emissao, l.cnpj, l.uf, l.valorUnitario, l.quantidade},
+                            tableFonts(), m));
     a.closing.push_back(tableTotal(alcohol, 5, kTotal, {s.totalQuantidade}, tableFonts(), m));
     addTable(flow, a);
 }
 
-// ---- sections 12 and 13 ------------------------------------------------------------------------------------
+// ---- sections 12 and 13
+// ------------------------------------------------------------------------------------
 
 void municipalities(PageFlow& flow, const MunicipalitySection& s, bool showDomicile, const PageMetrics& m) {
     const Qt::Alignment r = Qt::AlignRight;
-    std::vector<TableColumn> cols{{QStringLiteral("15.1 - MUNICÍPIO DE ORIGEM"), showDomicile ? 70.0 : 84.0, Qt::AlignLeft, true}};
+    std::vector<TableColumn> cols{
+        {QStringLiteral("15.1 - MUNICÍPIO DE ORIGEM"), showDomicile ? 70.0 : 84.0, Qt::AlignLeft, true}};
     if (showDomicile) cols.push_back({kDomicile, 14, Qt::AlignHCenter});
     cols.push_back({QStringLiteral("15.3 - SAÍDAS"), 35, r});
     cols.push_back({QStringLiteral("15.4 - ENTRADAS"), 35, r});
     cols.push_back({QStringLiteral("15.5 - TOTAL (15.3 - 15.4)"), 36, r});
-    const QString item15 = QStringLiteral("15 - SAÍDAS E/OU PRESTAÇÕES E ENTRADAS E/OU AQUISIÇÕES DO ESTABELECIMENTO DO "
-                                          "CONTRIBUINTE POR MUNICÍPIO DE ORIGEM");
+    const QString item15 =
+        QStringLiteral("15 - SAÍDAS E/OU PRESTAÇÕES E ENTRADAS E/OU AQUISIÇÕES DO ESTABELECIMENTO DO "
+                       "CONTRIBUINTE POR MUNICÍPIO DE ORIGEM");
     TableBlock t;
     t.heading = {sectionTitle(item15, m)};
     t.repeatHeading = {sectionTitle(item15 + kContinued, m)};
@@ -502,8 +552,10 @@ void municipalities(PageFlow& flow, const MunicipalitySection& s, bool showDomic
     const int span = showDomicile ? 2 : 1;
     auto totals = [](const MunicipalityAmounts& a) { return QStringList(a.begin(), a.end()); };
     if (showDomicile) {
-        t.closing.push_back(tableTotal(cols, span, kTotal + QStringLiteral(" A"), totals(s.totalA), tableFonts(), m));
-        t.closing.push_back(tableTotal(cols, span, kTotal + QStringLiteral(" B"), totals(s.totalB), tableFonts(), m));
+        t.closing.push_back(
+            tableTotal(cols, span, kTotal + QStringLiteral(" A"), totals(s.totalA), tableFonts(), m));
+        t.closing.push_back(
+            tableTotal(cols, span, kTotal + QStringLiteral(" B"), totals(s.totalB), tableFonts(), m));
     } else {
         t.closing.push_back(tableTotal(cols, span, kTotal, totals(s.totalA), tableFonts(), m));
     }
@@ -516,8 +568,9 @@ void goodsAndSignatures(PageFlow& flow, const GoodsSection& s, bool showDomicile
     cols.push_back({QStringLiteral("16.3 - MUNICÍPIO"), showDomicile ? 76.0 : 94.0, Qt::AlignLeft, true});
     cols.push_back({QStringLiteral("16.4 - Nº. DA\nNOTA FISCAL"), 30, Qt::AlignHCenter});
     cols.push_back({QStringLiteral("16.5 - VALOR"), 36, Qt::AlignRight});
-    const QString item16 = QStringLiteral("16 - RELAÇÃO DE MERCADORIAS E/OU PRODUTOS DE OUTROS MUNICÍPIOS VERDALENSES COM "
-                                          "DIFERIMENTO DO ICMS");
+    const QString item16 =
+        QStringLiteral("16 - RELAÇÃO DE MERCADORIAS E/OU PRODUTOS DE OUTROS MUNICÍPIOS VERDALENSES COM "
+                       "DIFERIMENTO DO ICMS");
     TableBlock t;
     t.heading = {sectionTitle(item16, m)};
     t.repeatHeading = {sectionTitle(item16 + kContinued, m)};
@@ -531,8 +584,10 @@ void goodsAndSignatures(PageFlow& flow, const GoodsSection& s, bool showDomicile
     }
     const int span = int(cols.size()) - 1;
     if (showDomicile) {
-        t.closing.push_back(tableTotal(cols, span, kTotal + QStringLiteral(" A"), {s.totalA}, tableFonts(), m));
-        t.closing.push_back(tableTotal(cols, span, kTotal + QStringLiteral(" B"), {s.totalB}, tableFonts(), m));
+        t.closing.push_back(
+            tableTotal(cols, span, kTotal + QStringLiteral(" A"), {s.totalA}, tableFonts(), m));
+        t.closing.push_back(
+            tableTotal(cols, span, kTotal + QStringLiteral(" B"), {s.totalB}, tableFonts(), m));
     } else {
         t.closing.push_back(tableTotal(cols, span, kTotal, {s.totalA}, tableFonts(), m));
     }
@@ -540,15 +595,15 @@ void goodsAndSignatures(PageFlow& flow, const GoodsSection& s, bool showDomicile
 
     flow.gap(kSectionGap);
     flow.keep({sectionTitle(QStringLiteral("17 - IDENTIFICAÇÃO DO DECLARANTE"), m),
-               fieldRow({{QStringLiteral("17.1 - CPF"), 50, s.declaranteCpf, {}},
-                         {QStringLiteral("17.2 - NOME"), 140, s.declaranteNome, {}}},
+               fieldRow({valueField(QStringLiteral("17.1 - CPF"), 50, s.declaranteCpf),
+                         valueField(QStringLiteral("17.2 - NOME"), 140, s.declaranteNome)},
                         m)});
     flow.gap(kSectionGap);
     flow.keep({sectionTitle(QStringLiteral("18 - IDENTIFICAÇÃO DO CONTABILISTA"), m),
-               fieldRow({{QStringLiteral("18.1 - CPF/CNPJ"), 40, s.contadorCpfCnpj, {}},
-                         {QStringLiteral("18.2 - CRC"), 40, s.contadorCrc, {}},
-                         {QStringLiteral("18.3 - NOME"), 75, s.contadorNome, {}},
-                         {QStringLiteral("18.4 - TELEFONE"), 35, s.contadorTelefone, {}}},
+               fieldRow({valueField(QStringLiteral("18.1 - CPF/CNPJ"), 40, s.contadorCpfCnpj),
+                         valueField(QStringLiteral("18.2 - CRC"), 40, s.contadorCrc),
+                         valueField(QStringLiteral("18.3 - NOME"), 75, s.contadorNome),
+                         valueField(QStringLiteral("18.4 - TELEFONE"), 35, s.contadorTelefone)},
                         m)});
 
     flow.gap(kSectionGap);
@@ -596,8 +651,8 @@ void decorate(PageCanvas& c, const DeclarationPrint& p, int page, int pages) {
     c.text(QRectF(kMarginLeft, 7, kContentWidth, 5.5), kTitle, formFont(10, true), Qt::AlignLeft, 0);
     c.text(QRectF(kMarginLeft, 12.5, kContentWidth, 4), p.pageHeading, formFont(6.5), Qt::AlignLeft, 0);
     c.line(kMarginLeft, 17, kMarginLeft + kContentWidth, 17, 0.4);
-    c.text(QRectF(kMarginLeft, 288.5, kContentWidth, 4), QStringLiteral("Página %1 de %2").arg(page).arg(pages),
-           formFont(6.5), Qt::AlignRight, 0);
+    c.text(QRectF(kMarginLeft, 288.5, kContentWidth, 4),
+           QStringLiteral("Página %1 de %2").arg(page).arg(pages), formFont(6.5), Qt::AlignRight, 0);
 }
 
 } // namespace

@@ -12,8 +12,8 @@
 
 namespace vexa::print {
 
-std::optional<DeclarationPrint> computeDeclarationPrint(const decl::DeclarationKey& key, const ProgramFolder& home,
-                                                        QString* error) {
+std::optional<DeclarationPrint> computeDeclarationPrint(const decl::DeclarationKey& key,
+                                                        const ProgramFolder& home, QString* error) {
     DeclarationSource source;
     if (!readDeclarationSource(key, source, error)) return std::nullopt;
     return buildDeclarationPrint(source, taxpayerPortalAddress(home), Clock::instance().now());
@@ -39,7 +39,7 @@ bool writePdf(const QString& path, const PageDrawer& draw, QString* error) {
     }
     if (!drawn) {
         file.cancelWriting();
-        file.commit();   // discards the temporary file
+        file.commit(); // discards the temporary file
         return fail(drawError);
     }
     if (file.error() != QFileDevice::NoError) {
@@ -53,8 +53,9 @@ bool writePdf(const QString& path, const PageDrawer& draw, QString* error) {
 }
 
 bool writeDeclarationPdf(const DeclarationPrint& print, const QString& path, QString* error) {
-    return writePdf(path, [&](QPagedPaintDevice& device, QString* e) { return drawDeclaration(print, device, e); },
-                    error);
+    return writePdf(
+        path, [&](QPagedPaintDevice& device, QString* e) { return drawDeclaration(print, device, e); },
+        error);
 }
 
 } // namespace vexa::print

@@ -18,8 +18,8 @@ namespace vexa::print {
 // The print of the stored declaration, with the taxpayer-portal address of
 // the program folder's settings and the moment of the clock. None, with the
 // message in *error, when the declaration is not stored or a read fails.
-std::optional<DeclarationPrint> computeDeclarationPrint(const decl::DeclarationKey& key, const ProgramFolder& home,
-                                                        QString* error);
+std::optional<DeclarationPrint> computeDeclarationPrint(const decl::DeclarationKey& key,
+                                                        const ProgramFolder& home, QString* error);
 
 // Draws pages on a paged device; false with a message on failure.
 using PageDrawer = std::function<bool(QPagedPaintDevice& device, QString* error)>;

@@ -18,7 +18,7 @@ namespace {
 
 constexpr double kMinFontPoints = 4.0;
 constexpr double kCellPadding = 0.8;
-constexpr double kRowPadding = 0.7;   // above and below the text of a row
+constexpr double kRowPadding = 0.7; // above and below the text of a row
 constexpr double kEpsilon = 0.01;
 const QColor kShade(232, 232, 232);
 
@@ -77,13 +77,15 @@ double PageMetrics::lineHeight(const QFont& font) const {
 
 QFont PageMetrics::fitted(const QString& text, const QFont& font, double width) const {
     QFont f = font;
-    while (f.pointSizeF() > kMinFontPoints && textWidth(text, f) > width) f.setPointSizeF(f.pointSizeF() - 0.25);
+    while (f.pointSizeF() > kMinFontPoints && textWidth(text, f) > width)
+        f.setPointSizeF(f.pointSizeF() - 0.25);
     return f;
 }
 
 int PageMetrics::wrappedLines(const QString& text, const QFont& font, double width) const {
     if (text.isEmpty()) return 1;
-    if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) && textWidth(text, font) <= width)
+    if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
+        textWidth(text, font) <= width)
         return 1;
     QTextLayout layout(layoutText(text), font, &device_);
     return layOutLines(layout, width * pxPerMmX_, QFontMetricsF(font, &device_).lineSpacing(), Qt::AlignLeft);
@@ -103,27 +105,32 @@ void PageCanvas::frame(const QRectF& box, double lineWidth) {
     painter_.drawRect(toPx(box));
 }
 
-void PageCanvas::fill(const QRectF& box, const QColor& color) { painter_.fillRect(toPx(box), color); }
+void PageCanvas::fill(const QRectF& box, const QColor& color) {
+    painter_.fillRect(toPx(box), color);
+}
 
 void PageCanvas::line(double x1, double y1, double x2, double y2, double lineWidth) {
     painter_.setPen(QPen(Qt::black, pxX(lineWidth)));
     painter_.drawLine(QPointF(pxX(x1), pxY(y1)), QPointF(pxX(x2), pxY(y2)));
 }
 
-void PageCanvas::text(const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align, double padding) {
+void PageCanvas::text(const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align,
+                      double padding) {
     if (text.isEmpty()) return;
     const QRectF inner = box.adjusted(padding, 0, -padding, 0);
     const QFont f = fitted(text, font, inner.width());
     // Beyond what the smallest font holds (an absurd amount, say) the text is
     // cut with an ellipsis rather than run over its neighbours.
-    const QString shown = textWidth(text, f) > inner.width()
-                              ? QFontMetricsF(f, &device()).elidedText(text, Qt::ElideRight, pxX(inner.width()))
-                              : text;
+    const QString shown =
+        textWidth(text, f) > inner.width()
+            ? QFontMetricsF(f, &device()).elidedText(text, Qt::ElideRight, pxX(inner.width()))
+            : text;
     painter_.setPen(Qt::black);
     painter_.setFont(f);
-    painter_.drawText(toPx(inner), int((align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter | Qt::TextSingleLine |
-                                       Qt::TextDontClip),
-                      shown);
+    painter_.drawText(
+        toPx(inner),
+        int((align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip),
+        shown);
 }
 
 void PageCanvas::wrapped(const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align,
@@ -169,8 +176,8 @@ void PageFlow::place(const Band& band) {
 
 void PageFlow::keep(const std::vector<Band>& bands) {
     if (pages_.empty()) newPage();
-    const double height =
-        std::accumulate(bands.begin(), bands.end(), 0.0, [](double h, const Band& b) { return h + b.height; });
+    const double height = std::accumulate(bands.begin(), bands.end(), 0.0,
+                                          [](double h, const Band& b) { return h + b.height; });
     if (cursor_ + height > bottom_ + kEpsilon && pageHasContent()) newPage();
     if (cursor_ + height <= bottom_ + kEpsilon) {
         for (const Band& b : bands) place(b);
@@ -189,8 +196,8 @@ void PageFlow::gap(double height) {
 }
 
 bool renderPages(QPagedPaintDevice& device, double bodyTop, double bodyBottom,
-                 const std::function<void(PageFlow&, const PageMetrics&)>& layOut, const PageDecoration& decorate,
-                 QString* error) {
+                 const std::function<void(PageFlow&, const PageMetrics&)>& layOut,
+                 const PageDecoration& decorate, QString* error) {
     device.setPageSize(QPageSize(QPageSize::A4));
     device.setPageOrientation(QPageLayout::Portrait);
 
@@ -235,8 +242,8 @@ bool renderPages(QPagedPaintDevice& device, double bodyTop, double bodyBottom,
 // ---- tables -------------------------------------------------------------------------------------
 
 std::vector<TableColumn> fitColumns(std::vector<TableColumn> columns, double total) {
-    const double sum =
-        std::accumulate(columns.begin(), columns.end(), 0.0, [](double s, const TableColumn& c) { return s + c.width; });
+    const double sum = std::accumulate(columns.begin(), columns.end(), 0.0,
+                                       [](double s, const TableColumn& c) { return s + c.width; });
     if (sum > 0)
         for (TableColumn& c : columns) c.width = c.width * total / sum;
     return columns;
@@ -253,7 +260,8 @@ QFont captionFont(const QString& caption, double width, const QFont& font, const
 }
 
 double captionHeight(const QString& caption, double width, const QFont& font, const PageMetrics& m) {
-    return m.wrappedHeight(caption, captionFont(caption, width, font, m), width - 2 * kCellPadding) + 2 * kRowPadding;
+    return m.wrappedHeight(caption, captionFont(caption, width, font, m), width - 2 * kCellPadding) +
+           2 * kRowPadding;
 }
 
 std::vector<double> columnLefts(const std::vector<TableColumn>& columns, double x) {
@@ -275,21 +283,26 @@ Band tableHeader(const std::vector<TableColumn>& columns, const std::vector<Colu
     double groupHeight = 0;
     for (size_t g = 0; g < groups.size(); ++g) {
         const ColumnGroup& cg = groups[g];
-        for (int c = cg.first; c < cg.first + cg.count && size_t(c) < columns.size(); ++c) groupOf[size_t(c)] = int(g);
-        const double w = lefts[size_t(std::min<size_t>(cg.first + cg.count, columns.size()))] - lefts[size_t(cg.first)];
+        for (int c = cg.first; c < cg.first + cg.count && size_t(c) < columns.size(); ++c)
+            groupOf[size_t(c)] = int(g);
+        const double w =
+            lefts[size_t(std::min<size_t>(cg.first + cg.count, columns.size()))] - lefts[size_t(cg.first)];
         groupHeight = std::max(groupHeight, captionHeight(cg.caption, w, fonts.caption, m));
     }
     double rowHeight = 0;
-    for (const TableColumn& c : columns) rowHeight = std::max(rowHeight, captionHeight(c.caption, c.width, fonts.caption, m));
+    for (const TableColumn& c : columns)
+        rowHeight = std::max(rowHeight, captionHeight(c.caption, c.width, fonts.caption, m));
     // An ungrouped caption spans both rows; it may need more than the lower one.
     double height = groupHeight + rowHeight;
     for (size_t c = 0; c < columns.size(); ++c)
-        if (groupOf[c] < 0) height = std::max(height, captionHeight(columns[c].caption, columns[c].width, fonts.caption, m));
+        if (groupOf[c] < 0)
+            height = std::max(height, captionHeight(columns[c].caption, columns[c].width, fonts.caption, m));
     rowHeight = height - groupHeight;
 
     Band band;
     band.height = height;
-    band.draw = [columns, groups, groupOf, lefts, groupHeight, rowHeight, height, fonts](PageCanvas& c, double top) {
+    band.draw = [columns, groups, groupOf, lefts, groupHeight, rowHeight, height, fonts](PageCanvas& c,
+                                                                                         double top) {
         c.fill(QRectF(lefts.front(), top, lefts.back() - lefts.front(), height), kShade);
         for (size_t g = 0; g < groups.size(); ++g) {
             const ColumnGroup& cg = groups[g];
@@ -301,9 +314,11 @@ Band tableHeader(const std::vector<TableColumn>& columns, const std::vector<Colu
         }
         for (size_t i = 0; i < columns.size(); ++i) {
             const bool grouped = groupOf[i] >= 0;
-            const QRectF box(lefts[i], grouped ? top + groupHeight : top, columns[i].width, grouped ? rowHeight : height);
+            const QRectF box(lefts[i], grouped ? top + groupHeight : top, columns[i].width,
+                             grouped ? rowHeight : height);
             c.frame(box);
-            c.wrapped(box, columns[i].caption, captionFont(columns[i].caption, columns[i].width, fonts.caption, c),
+            c.wrapped(box, columns[i].caption,
+                      captionFont(columns[i].caption, columns[i].width, fonts.caption, c),
                       Qt::AlignHCenter | Qt::AlignVCenter);
         }
     };
@@ -317,7 +332,8 @@ Band tableRow(const std::vector<TableColumn>& columns, const QStringList& cells,
     double textHeight = line;
     for (size_t i = 0; i < columns.size(); ++i)
         if (columns[i].wraps && qsizetype(i) < cells.size())
-            textHeight = std::max(textHeight, m.wrappedHeight(cells[qsizetype(i)], font, columns[i].width - 2 * kCellPadding));
+            textHeight = std::max(
+                textHeight, m.wrappedHeight(cells[qsizetype(i)], font, columns[i].width - 2 * kCellPadding));
     const std::vector<double> lefts = columnLefts(columns, x);
     Band band;
     band.height = textHeight + 2 * kRowPadding;
@@ -327,15 +343,17 @@ Band tableRow(const std::vector<TableColumn>& columns, const QStringList& cells,
             const QRectF box(lefts[i], top, columns[i].width, h);
             c.frame(box);
             const QString cell = qsizetype(i) < cells.size() ? cells[qsizetype(i)] : QString();
-            if (columns[i].wraps) c.wrapped(box, cell, font, columns[i].align | Qt::AlignVCenter);
-            else c.text(box, cell, font, columns[i].align);
+            if (columns[i].wraps)
+                c.wrapped(box, cell, font, columns[i].align | Qt::AlignVCenter);
+            else
+                c.text(box, cell, font, columns[i].align);
         }
     };
     return band;
 }
 
-Band tableTotal(const std::vector<TableColumn>& columns, int span, const QString& label, const QStringList& cells,
-                const TableFonts& fonts, const PageMetrics& m, double x) {
+Band tableTotal(const std::vector<TableColumn>& columns, int span, const QString& label,
+                const QStringList& cells, const TableFonts& fonts, const PageMetrics& m, double x) {
     std::vector<TableColumn> merged;
     TableColumn first;
     for (int i = 0; i < span && size_t(i) < columns.size(); ++i) first.width += columns[size_t(i)].width;
@@ -351,7 +369,8 @@ Band tableTotal(const std::vector<TableColumn>& columns, int span, const QString
     return tableRow(merged, all, fonts, m, true, x);
 }
 
-Band tableEmpty(const std::vector<TableColumn>& columns, const TableFonts& fonts, const PageMetrics& m, double x) {
+Band tableEmpty(const std::vector<TableColumn>& columns, const TableFonts& fonts, const PageMetrics& m,
+                double x) {
     Band band = tableRow(columns, {}, fonts, m, false, x);
     band.height *= 1.6;
     const std::vector<double> lefts = columnLefts(columns, x);

@@ -26,7 +26,7 @@ class QPainter;
 
 namespace vexa::print {
 
-inline constexpr double kPageWidth = 210.0;    // A4, millimetres
+inline constexpr double kPageWidth = 210.0; // A4, millimetres
 inline constexpr double kPageHeight = 297.0;
 inline constexpr double kMarginLeft = 10.0;
 inline constexpr double kContentWidth = 190.0;
@@ -71,8 +71,8 @@ public:
     void text(const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align = Qt::AlignLeft,
               double padding = 0.8);
     // Wrapped text, padded; from the top of the box, or centred in it with Qt::AlignVCenter.
-    void wrapped(const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align = Qt::AlignLeft,
-                 double padding = 0.8);
+    void wrapped(const QRectF& box, const QString& text, const QFont& font,
+                 Qt::Alignment align = Qt::AlignLeft, double padding = 0.8);
     // A small square with an "X" when marked, followed by its label.
     double checkBox(double x, double y, bool marked, const QString& label, const QFont& font);
 
@@ -133,16 +133,16 @@ using PageDecoration = std::function<void(PageCanvas&, int page, int pageCount)>
 // bodyBottom of each page, starts a painter and draws every page. False with
 // a message when the device cannot be painted on.
 bool renderPages(QPagedPaintDevice& device, double bodyTop, double bodyBottom,
-                 const std::function<void(PageFlow&, const PageMetrics&)>& layOut, const PageDecoration& decorate,
-                 QString* error);
+                 const std::function<void(PageFlow&, const PageMetrics&)>& layOut,
+                 const PageDecoration& decorate, QString* error);
 
 // ---- tables -----------------------------------------------------------------------------
 
 struct TableColumn {
-    QString caption;           // "\n" for a caption on two lines
-    double width = 0;          // millimetres
+    QString caption;  // "\n" for a caption on two lines
+    double width = 0; // millimetres
     Qt::Alignment align = Qt::AlignLeft;
-    bool wraps = false;        // long texts wrap (descriptions) instead of shrinking
+    bool wraps = false; // long texts wrap (descriptions) instead of shrinking
 };
 
 // A caption over several neighbouring columns, above their own captions.
@@ -168,8 +168,9 @@ Band tableHeader(const std::vector<TableColumn>& columns, const std::vector<Colu
 Band tableRow(const std::vector<TableColumn>& columns, const QStringList& cells, const TableFonts& fonts,
               const PageMetrics& m, bool bold = false, double x = kMarginLeft);
 // A row with one label spanning the first `span` columns, then cells for the rest.
-Band tableTotal(const std::vector<TableColumn>& columns, int span, const QString& label, const QStringList& cells,
-                const TableFonts& fonts, const PageMetrics& m, double x = kMarginLeft);
+Band tableTotal(const std::vector<TableColumn>& columns, int span, const QString& label,
+                const QStringList& cells, const TableFonts& fonts, const PageMetrics& m,
+                double x = kMarginLeft);
 // The empty frame of a table with nothing to declare: one blank row of boxes.
 Band tableEmpty(const std::vector<TableColumn>& columns, const TableFonts& fonts, const PageMetrics& m,
                 double x = kMarginLeft);

@@ -17,12 +17,24 @@ namespace {
 const QString kX = QStringLiteral("X");
 inline constexpr int kCfopDescriptionWidth = 62;
 
-QString mark(bool on) { return on ? kX : QString(); }
-QString date(const QDate& d) { return d.isValid() ? d.toString(QStringLiteral("dd/MM/yyyy")) : QString(); }
-QString amount(double v) { return money::format(v); }
-QString masked(const QString& mask, const QString& digits) { return digits.isEmpty() ? QString() : applyMask(mask, digits); }
-QString count(const std::optional<qint64>& n) { return n ? groupedNumber(double(*n), 0) : QString(); }
-QString number(const std::optional<qint64>& n) { return n ? QString::number(*n) : QString(); }
+QString mark(bool on) {
+    return on ? kX : QString();
+}
+QString date(const QDate& d) {
+    return d.isValid() ? d.toString(QStringLiteral("dd/MM/yyyy")) : QString();
+}
+QString amount(double v) {
+    return money::format(v);
+}
+QString masked(const QString& mask, const QString& digits) {
+    return digits.isEmpty() ? QString() : applyMask(mask, digits);
+}
+QString count(const std::optional<qint64>& n) {
+    return n ? groupedNumber(double(*n), 0) : QString();
+}
+QString number(const std::optional<qint64>& n) {
+    return n ? QString::number(*n) : QString();
+}
 
 // "35 - SP"; the code alone when the state is not in the table.
 QString stateText(const QString& code, const QString& letters) {
@@ -42,8 +54,7 @@ QString documentText(const QString& digits) {
 // Running totals of one group, kept apart for the current domicile (A) and
 // the previous one (B). Without a change of domicile every line counts in the
 // one total printed.
-template <size_t N>
-struct RunningTotals {
+template <size_t N> struct RunningTotals {
     std::array<double, N> a{};
     std::array<double, N> b{};
     void add(bool domicileA, const std::array<double, N>& values) {
@@ -90,7 +101,8 @@ Identification identification(const HeaderSource& h, const QList<TareSource>& ta
     id.mudouSim = mark(v.changedDomicile());
     id.mudouNao = mark(!v.changedDomicile());
     id.domicilioA = {h.MunicipioA, date(v.DtIniA), date(v.DtFimA)};
-    id.domicilioB = {v.CidadeB ? codedText(v.CidadeB, h.MunicipioB) : QString(), date(v.DtIniB), date(v.DtFimB)};
+    id.domicilioB = {v.CidadeB ? codedText(v.CidadeB, h.MunicipioB) : QString(), date(v.DtIniB),
+                     date(v.DtFimB)};
     id.regimeNormal = mark(h.TipoRegime == QLatin1String("N"));
     id.regimeSimples = mark(h.TipoRegime != QLatin1String("N"));
     return id;
@@ -121,7 +133,8 @@ IdentificationSection section1(const DeclarationSource& s, bool showDomicile) {
         if (groupEntries != entries) {
             closeGroup();
             OperationGroup g;
-            g.heading = entries ? QStringLiteral("4.1 - ENTRADAS E/OU AQUISIÇÕES") : QStringLiteral("4.2 - SAÍDAS E/OU PRESTAÇÕES");
+            g.heading = entries ? QStringLiteral("4.1 - ENTRADAS E/OU AQUISIÇÕES")
+                                : QStringLiteral("4.2 - SAÍDAS E/OU PRESTAÇÕES");
             g.taxCaption = entries ? QStringLiteral("C -CRÉDITO DO") : QStringLiteral("C - DÉBITO DO");
             out.groups.append(g);
             totals = {};
@@ -133,8 +146,9 @@ IdentificationSection section1(const DeclarationSource& s, bool showDomicile) {
             g.kinds.append({kindHeading(entries, o.TipoOperacao), {}});
             kind = o.TipoOperacao;
         }
-        const std::array<double, kOperationColumns> values{o.ValorContabil, o.BaseCalculo, o.ImpostoCreditado,
-                                                           o.IsentasNaoTributadas, o.Outras, o.SubstituicaoTributaria};
+        const std::array<double, kOperationColumns> values{o.ValorContabil,    o.BaseCalculo,
+                                                           o.ImpostoCreditado, o.IsentasNaoTributadas,
+                                                           o.Outras,           o.SubstituicaoTributaria};
         OperationLine line;
         line.cfop = QString::number(o.CodigoOperacao);
         line.descricao = cutCfopDescription(o.Descricao);
@@ -149,7 +163,9 @@ IdentificationSection section1(const DeclarationSource& s, bool showDomicile) {
 
 // ---- sections 2 to 7 ---------------------------------------------------------------------
 
-QString lawText(qint64 code, const QString& description) { return codedText(code, description); }
+QString lawText(qint64 code, const QString& description) {
+    return codedText(code, description);
+}
 
 LawListSection lawSection(const QList<LawSource>& rows) {
     LawListSection out;
@@ -279,26 +295,30 @@ StockStateSection stockAndStates(const DeclarationSource& s, bool showDomicile) 
         out.groups.last().totalB = totals.formatted(totals.b);
     };
     auto openGroup = [&](bool entries) {
-            closeGroup();
-            StateGroup g;
-            g.entries = entries;
-            if (entries) {
-                g.heading = QStringLiteral("11 - DETALHAMENTO DAS ENTRADAS DE MERCADORIAS E/OU AQUISIÇÕES DE SERVIÇOS "
-                                           "POR UNIDADE DA FEDERAÇÃO");
-                g.captions = {QStringLiteral("11.1 - CÓD. UF"), QStringLiteral("11.2 - VALOR CONTÁBIL"),
-                              QStringLiteral("11.3 - BASE DE CÁLCULO"), QStringLiteral("11.4 - CRÉDITO DO IMPOSTO"),
-                              QStringLiteral("11.5 - ISENTAS/NÃO"), QStringLiteral("11.6 - OUTRAS"),
-                              QStringLiteral("11.7 - SUBSTITUIÇÃO"), QStringLiteral("11.8 TOTAL")};
-            } else {
-                g.heading = QStringLiteral("12 - DETALHAMENTO DAS SAÍDAS DE MERCADORIAS E/OU PRESTAÇÕES SERVIÇOS POR "
-                                           "UNIDADE DA FEDERAÇÃO");
-                g.captions = {QStringLiteral("12.1 - CÓD. UF"), QStringLiteral("12.2 - VALOR CONTÁBIL"),
-                              QStringLiteral("12.3 - BASE DE CÁLCULO"), QStringLiteral("12.4 - DÉBITO DO IMPOSTO"),
-                              QStringLiteral("12.5 - ISENTAS/NÃO"), QStringLiteral("12.6 - OUTRAS"),
-                              QStringLiteral("12.7 - SUBSTITUIÇÃO"), QStringLiteral("12.8 TOTAL")};
-            }
-            out.groups.append(g);
-            totals = {};
+        closeGroup();
+        StateGroup g;
+        g.entries = entries;
+        if (entries) {
+            g.heading =
+                QStringLiteral("11 - DETALHAMENTO DAS ENTRADAS DE MERCADORIAS E/OU AQUISIÇÕES DE SERVIÇOS "
+                               "POR UNIDADE DA FEDERAÇÃO");
+            g.captions = {
+                QStringLiteral("11.1 - CÓD. UF"),         QStringLiteral("11.2 - VALOR CONTÁBIL"),
+                QStringLiteral("11.3 - BASE DE CÁLCULO"), QStringLiteral("11.4 - CRÉDITO DO IMPOSTO"),
+                QStringLiteral("11.5 - ISENTAS/NÃO"),     QStringLiteral("11.6 - OUTRAS"),
+                QStringLiteral("11.7 - SUBSTITUIÇÃO"),    QStringLiteral("11.8 TOTAL")};
+        } else {
+            g.heading =
+                QStringLiteral("12 - DETALHAMENTO DAS SAÍDAS DE MERCADORIAS E/OU PRESTAÇÕES SERVIÇOS POR "
+                               "UNIDADE DA FEDERAÇÃO");
+            g.captions = {
+                QStringLiteral("12.1 - CÓD. UF"),         QStringLiteral("12.2 - VALOR CONTÁBIL"),
+                QStringLiteral("12.3 - BASE DE CÁLCULO"), QStringLiteral("12.4 - DÉBITO DO IMPOSTO"),
+                QStringLiteral("12.5 - ISENTAS/NÃO"),     QStringLiteral("12.6 - OUTRAS"),
+                QStringLiteral("12.7 - SUBSTITUIÇÃO"),    QStringLiteral("12.8 TOTAL")};
+        }
+        out.groups.append(g);
+        totals = {};
     };
     // Without movement by state, items 11 and 12 print their empty frames with zero totals.
     if (out.emptyBand) {
@@ -312,9 +332,9 @@ StockStateSection stockAndStates(const DeclarationSource& s, bool showDomicile) 
             openGroup(entries);
             groupEntries = entries;
         }
-        const std::array<double, kStateColumns> values{r.ValorContabilA, r.ValorContabilB, r.BaseCalculoA,
-                                                       r.BaseCalculoB,   r.CredDebImpostoA, r.CredDebImpostoB,
-                                                       r.IsentasNaoTributadas, r.Outras, r.SubsTributaria};
+        const std::array<double, kStateColumns> values{
+            r.ValorContabilA,  r.ValorContabilB,       r.BaseCalculoA, r.BaseCalculoB,  r.CredDebImpostoA,
+            r.CredDebImpostoB, r.IsentasNaoTributadas, r.Outras,       r.SubsTributaria};
         StateLine line;
         line.uf = stateText(r.UF, r.Sigla);
         line.domicilio = r.DomicilioFiscal;
@@ -340,10 +360,12 @@ FuelSection fuel(const DeclarationSource& s) {
                          : kind == QLatin1String("M") ? QStringLiteral("Manual")
                                                       : QString();
     for (const PumpSource& p : s.pumps)
-        out.pumps.append({p.NSerieBomba, number(p.NBico), decl::productText(product(p.Produto)), count(p.LeituraInicial),
-                          count(p.LeituraFinal), count(p.VolComSemInterv), count(p.VolComCemInterv)});
+        out.pumps.append({p.NSerieBomba, number(p.NBico), decl::productText(product(p.Produto)),
+                          count(p.LeituraInicial), count(p.LeituraFinal), count(p.VolComSemInterv),
+                          count(p.VolComCemInterv)});
     for (const TankSource& t : s.tanks)
-        out.tanks.append({number(t.EstTanque), decl::productText(product(t.Produto)), count(t.EstQuantidade)});
+        out.tanks.append(
+            {number(t.EstTanque), decl::productText(product(t.Produto)), count(t.EstQuantidade)});
     out.observacoes = s.header.vexa.ObsEncerrantes;
     double litres = 0;
     for (const AlcoholSource& a : s.alcohol) {
@@ -363,7 +385,8 @@ MunicipalitySection municipalities(const DeclarationSource& s, bool showDomicile
     MunicipalitySection out;
     RunningTotals<kMunicipalityColumns> totals;
     for (const MunicipalitySource& m : s.municipalities) {
-        const std::array<double, kMunicipalityColumns> values{m.VlrContabil, m.Devolucoes, m.VlrContabil - m.Devolucoes};
+        const std::array<double, kMunicipalityColumns> values{m.VlrContabil, m.Devolucoes,
+                                                              m.VlrContabil - m.Devolucoes};
         MunicipalityLine line;
         line.municipio = codedText(m.MunicipioID, m.Nome);
         line.domicilio = m.DomicilioFiscal;
@@ -397,7 +420,8 @@ GoodsSection goods(const DeclarationSource& s, bool showDomicile, const QString&
     out.declaranteCpf = masked(kMaskCPF, h.vexa.CPF);
     out.declaranteNome = h.vexa.NomeResponsavel;
     out.contadorCpfCnpj = documentText(h.ContadorCPFCGC);
-    out.contadorCrc = h.vexa.UF.isEmpty() ? h.vexa.CRCContador : h.vexa.CRCContador + QStringLiteral(" / ") + h.vexa.UF;
+    out.contadorCrc =
+        h.vexa.UF.isEmpty() ? h.vexa.CRCContador : h.vexa.CRCContador + QStringLiteral(" / ") + h.vexa.UF;
     out.contadorNome = h.ContadorNome;
     out.contadorTelefone = h.ContadorTelefone;
     out.footer = footer;
@@ -417,16 +441,20 @@ QString cutCfopDescription(const QString& description) {
     return description.left(blank >= 0 ? blank + 1 : kCfopDescriptionWidth);
 }
 
-double stateLineDifference(double rate, double base) { return (17.0 - rate) / 100.0 * base; }
+double stateLineDifference(double rate, double base) {
+    return (17.0 - rate) / 100.0 * base;
+}
 
 QString footerText(const QDateTime& now, const QString& portalAddress) {
     return QStringLiteral("Declaração impressa no programa VEXA 9.6, em ") +
            now.date().toString(QStringLiteral("dd/MM/yyyy ")) + QStringLiteral(" às ") +
            now.time().toString(QStringLiteral("hh:mm:ss")) +
-           QStringLiteral("hs, apenas para simples conferências das informações, a serem prestadas à KORVA-QX, ") +
+           QStringLiteral(
+               "hs, apenas para simples conferências das informações, a serem prestadas à KORVA-QX, ") +
            QLatin1Char('\n') +
-           QStringLiteral(" não servindo como comprovação do cumprimento da obrigação acessória. Imprima a declaração "
-                          "com as informações da recepção no Portal do contribuinte ") +
+           QStringLiteral(
+               " não servindo como comprovação do cumprimento da obrigação acessória. Imprima a declaração "
+               "com as informações da recepção no Portal do contribuinte ") +
            QLatin1Char('\n') + QStringLiteral(" no endereço eletrônico:  ") + portalAddress +
            QStringLiteral(", e anexe  o recibo de entrega da declaração.");
 }
@@ -451,12 +479,15 @@ QString groupedNumber(double value, int decimals) {
 
 QString rateText(double rate) {
     QString t = groupedNumber(rate, 2);
-    if (t.endsWith(QLatin1String(",00"))) t.chop(3);
-    else if (t.contains(QLatin1Char(',')) && t.endsWith(QLatin1Char('0'))) t.chop(1);
+    if (t.endsWith(QLatin1String(",00")))
+        t.chop(3);
+    else if (t.contains(QLatin1Char(',')) && t.endsWith(QLatin1Char('0')))
+        t.chop(1);
     return t + QLatin1Char('%');
 }
 
-DeclarationPrint buildDeclarationPrint(const DeclarationSource& s, const QString& portalAddress, const QDateTime& now) {
+DeclarationPrint buildDeclarationPrint(const DeclarationSource& s, const QString& portalAddress,
+                                       const QDateTime& now) {
     const decl::VexaRow& v = s.header.vexa;
     const decl::Apuracao a = decl::computeApuracao(v);
     DeclarationPrint p;
@@ -476,8 +507,8 @@ DeclarationPrint buildDeclarationPrint(const DeclarationSource& s, const QString
     p.s3 = lawSection(s.otherCredits);
     p.s3.title = QStringLiteral("6 - CRÉDITO DO IMPOSTO");
     p.s3.items = {item("6.1", "POR ENTRADAS E/OU AQUISIÇÕES", v.C61), item("6.2", "OUTROS CRÉDITOS", v.C62),
-                  item("6.3", "ESTORNO DE DÉBITOS", v.C63), item("6.4", "SALDO CREDOR DO PERÍODO ANTERIOR", v.C64),
-                  item("6.5", "TOTAL", a.C65)};
+                  item("6.3", "ESTORNO DE DÉBITOS", v.C63),
+                  item("6.4", "SALDO CREDOR DO PERÍODO ANTERIOR", v.C64), item("6.5", "TOTAL", a.C65)};
     p.s3.listTitle = QStringLiteral("6.2.1 - DETALHAMENTO DO CAMPO OUTROS CRÉDITOS");
     p.s3.closingTitle = QStringLiteral("7 - APURAÇÃO");
     p.s3.closingItems = {item("7.1", "SALDO DEVEDOR (5.4 - 6.5)", a.C71)};
@@ -506,7 +537,8 @@ DeclarationPrint buildDeclarationPrint(const DeclarationSource& s, const QString
 
     p.s7 = rateSection(s.consumerRates, RateValue::Stored, true, p.showDomicile);
     p.s7.itemsBefore = {item("7.13", "DIFERENCIAL DE ALÍQUOTA CONSUMIDOR FINAL (SAÍDAS) DO PERÍODO", v.C713)};
-    p.s7.listTitle = QStringLiteral("7.13.1 - DETALHAMENTO DO DIFERENCIAL DE ALÍQUOTA CONSUMIDOR FINAL (SAÍDAS) POR UF");
+    p.s7.listTitle =
+        QStringLiteral("7.13.1 - DETALHAMENTO DO DIFERENCIAL DE ALÍQUOTA CONSUMIDOR FINAL (SAÍDAS) POR UF");
     p.s7.valueCaption = QStringLiteral("DIFERENCIAL DE ALÍQUOTA");
     p.s7.itemsAfter = {item("7.14", "DIF. ALÍQUOTA CONSUMIDOR FINAL DO PERÍODO ANTERIOR", v.C714),
                        item("7.15", "DIF. ALÍQUOTA CONSUMIDOR FINAL A TRANSPORTAR", a.C715),
@@ -521,11 +553,13 @@ DeclarationPrint buildDeclarationPrint(const DeclarationSource& s, const QString
                          item("8.7", "SALDO CREDOR PARA O PERÍODO SEGUINTE", a.C87)};
 
     p.s8 = toPay(s.toPay, {QStringLiteral("N"), QStringLiteral("D"), QStringLiteral("S")},
-                 {QStringLiteral("9.1 - ICMS NORMAL"), QStringLiteral("9.2 - DIFERENCIAL DE ALÍQUOTA (ENTRADAS)"),
+                 {QStringLiteral("9.1 - ICMS NORMAL"),
+                  QStringLiteral("9.2 - DIFERENCIAL DE ALÍQUOTA (ENTRADAS)"),
                   QStringLiteral("9.3 - ICMS SUBSTITUIÇÃO TRIBUTÁRIA")});
     p.s8.title = QStringLiteral("9 - ICMS A RECOLHER");
     p.s9 = toPay(s.toPay, {QStringLiteral("C"), QStringLiteral("F"), QStringLiteral("P")},
-                 {QStringLiteral("9.4 - COMPLEMENTAÇÃO DE ALÍQUOTA"), QStringLiteral("9.5 - DIFERENCIAL DE ALÍQUOTA (SAÍDAS)"),
+                 {QStringLiteral("9.4 - COMPLEMENTAÇÃO DE ALÍQUOTA"),
+                  QStringLiteral("9.5 - DIFERENCIAL DE ALÍQUOTA (SAÍDAS)"),
                   QStringLiteral("9.6 - FUNDO DE COMBATE A POBREZA")});
 
     p.s10 = stockAndStates(s, p.showDomicile);

@@ -40,7 +40,8 @@ public:
 
     // Runs the statement with its values bound in order and hands every row
     // to `row`. Nothing runs after a statement has been refused.
-    bool rows(const QString& statement, const QVariantList& values, const std::function<void(const QSqlQuery&)>& row) {
+    bool rows(const QString& statement, const QVariantList& values,
+              const std::function<void(const QSqlQuery&)>& row) {
         if (!error_.isEmpty()) return false;
         QSqlQuery q(storage::db());
         q.setForwardOnly(true);
@@ -82,15 +83,18 @@ QString municipalityName(const QString& column) {
 bool readHeader(Reader& r, const decl::DeclarationKey& key, HeaderSource& h, QString* error) {
     const std::optional<decl::VexaRow> row = decl::loadVexa(key);
     if (!row) {
-        if (error) *error = QStringLiteral("VEXA não localizada: %1 %2 Ret. %3.").arg(key.ie, key.display(), key.retificacao);
+        if (error)
+            *error = QStringLiteral("VEXA não localizada: %1 %2 Ret. %3.")
+                         .arg(key.ie, key.display(), key.retificacao);
         return false;
     }
     h.vexa = *row;
-    r.rows(QStringLiteral("SELECT t.RazaoSocial, t.AtividadeEconomicaPrincip, t.TipoEstabelecimento, t.PortadorTare, "
-                          "t.TipoEscrituracao, t.UsuarioECF, t.TipoRegime, "
-                          "(SELECT a.Descricao FROM Atividades a WHERE a.Codigo = t.AtividadeEconomicaPrincip LIMIT 1), "
-                          "(SELECT m.Descricao FROM Municipios m WHERE m.CodigoID = t.MunicipioID LIMIT 1) "
-                          "FROM Contribuintes t WHERE t.IE = ?"),
+    r.rows(QStringLiteral(
+               "SELECT t.RazaoSocial, t.AtividadeEconomicaPrincip, t.TipoEstabelecimento, t.PortadorTare, "
+               "t.TipoEscrituracao, t.UsuarioECF, t.TipoRegime, "
+               "(SELECT a.Descricao FROM Atividades a WHERE a.Codigo = t.AtividadeEconomicaPrincip LIMIT 1), "
+               "(SELECT m.Descricao FROM Municipios m WHERE m.CodigoID = t.MunicipioID LIMIT 1) "
+               "FROM Contribuintes t WHERE t.IE = ?"),
            {key.ie}, [&](const QSqlQuery& q) {
                h.taxpayerFound = true;
                h.RazaoSocial = sql::text(q.value(0));
@@ -104,10 +108,12 @@ bool readHeader(Reader& r, const decl::DeclarationKey& key, HeaderSource& h, QSt
                h.MunicipioA = sql::text(q.value(8));
            });
     if (h.vexa.CidadeB != 0)
-        r.rows(QStringLiteral("SELECT %1 FROM Vexas t").arg(municipalityName(QStringLiteral("t.CidadeB"))) + kKey, r.key(),
-               [&](const QSqlQuery& q) { h.MunicipioB = sql::text(q.value(0)); });
+        r.rows(QStringLiteral("SELECT %1 FROM Vexas t").arg(municipalityName(QStringLiteral("t.CidadeB"))) +
+                   kKey,
+               r.key(), [&](const QSqlQuery& q) { h.MunicipioB = sql::text(q.value(0)); });
     r.rows(QStringLiteral("SELECT d.Nome, d.CPFCGC, d.Telefone FROM Vexas t "
-                          "JOIN Declarante d ON d.CRC = t.CRCContador AND d.UF = t.UF") + kKey,
+                          "JOIN Declarante d ON d.CRC = t.CRCContador AND d.UF = t.UF") +
+               kKey,
            r.key(), [&](const QSqlQuery& q) {
                if (h.accountantFound) return;
                h.accountantFound = true;
@@ -121,14 +127,16 @@ bool readHeader(Reader& r, const decl::DeclarationKey& key, HeaderSource& h, QSt
 void readLaws(Reader& r, const QString& table, const QString& lawTable, QList<LawSource>& out) {
     r.rows(QStringLiteral("SELECT t.CodLei, (SELECT l.Tipo FROM %2 l WHERE l.CodLei = t.CodLei LIMIT 1), "
                           "(SELECT l.DescLei FROM %2 l WHERE l.CodLei = t.CodLei LIMIT 1), t.Valor FROM %1 t")
-                   .arg(table, lawTable) + kKey + QStringLiteral(" ORDER BY t.CodLei"),
+                   .arg(table, lawTable) +
+               kKey + QStringLiteral(" ORDER BY t.CodLei"),
            r.key(), [&](const QSqlQuery& q) {
-               out.append({sql::integer(q.value(0)), sql::text(q.value(1)), sql::text(q.value(2)), sql::real(q.value(3))});
+               out.append({sql::integer(q.value(0)), sql::text(q.value(1)), sql::text(q.value(2)),
+                           sql::real(q.value(3))});
            });
 }
 
-void readRates(Reader& r, const QString& table, const QString& rateColumn, const QString& valueColumn, bool shares,
-               QList<RateSource>& out) {
+void readRates(Reader& r, const QString& table, const QString& rateColumn, const QString& valueColumn,
+               bool shares, QList<RateSource>& out) {
     const QString statement =
         QStringLiteral("SELECT t.UF, %1, t.DomicilioFiscal, t.%2, "
                        "(SELECT f.Aliquota FROM AliquotaUF f WHERE f.CodigoUF = t.UF LIMIT 1), "
@@ -163,31 +171,37 @@ bool readDeclarationSource(const decl::DeclarationKey& key, DeclarationSource& s
     Reader r(key);
     if (!readHeader(r, key, s.header, error)) return false;
 
-    r.rows(QStringLiteral("SELECT t.NumeroTare, t.DataVencto FROM Tare t WHERE t.IE = ? AND t.ANO = ? AND t.MES = ? "
-                          "AND t.RETIFICACAO = ? ORDER BY t.NumeroTare"),
-           r.key(), [&](const QSqlQuery& q) { s.tare.append({sql::text(q.value(0)), sql::date(q.value(1))}); });
+    r.rows(QStringLiteral(
+               "SELECT t.NumeroTare, t.DataVencto FROM Tare t WHERE t.IE = ? AND t.ANO = ? AND t.MES = ? "
+               "AND t.RETIFICACAO = ? ORDER BY t.NumeroTare"),
+           r.key(), [&](const QSqlQuery& q) {
+               s.tare.append({sql::text(q.value(0)), sql::date(q.value(1))});
+           });
 
     // Item 4 with the descriptions of the declaration's CFOP year.
-    r.rows(QStringLiteral("SELECT t.EntradaSaida, t.TipoOperacao, t.CodigoOperacao, t.DomicilioFiscal, "
-                          "(SELECT c.Descricao FROM cfop c WHERE c.CFOP = t.CodigoOperacao AND c.Ano = ? LIMIT 1), "
-                          "t.ValorContabil, t.BaseCalculo, t.ImpostoCreditado, t.IsentasNaoTributadas, t.Outras, "
-                          "t.SubstituicaoTributaria FROM MovimentacaoPorOperacoes42 t") +
-               kKey + QStringLiteral(" ORDER BY t.EntradaSaida, t.TipoOperacao, t.CodigoOperacao, t.DomicilioFiscal"),
-           r.key({storage::cfopTableYear(key.ano).toInt()}), [&](const QSqlQuery& q) {
-               OperationSource o;
-               o.EntradaSaida = sql::text(q.value(0));
-               o.TipoOperacao = sql::text(q.value(1));
-               o.CodigoOperacao = sql::integer(q.value(2));
-               o.DomicilioFiscal = sql::text(q.value(3));
-               o.Descricao = sql::text(q.value(4));
-               o.ValorContabil = sql::real(q.value(5));
-               o.BaseCalculo = sql::real(q.value(6));
-               o.ImpostoCreditado = sql::real(q.value(7));
-               o.IsentasNaoTributadas = sql::real(q.value(8));
-               o.Outras = sql::real(q.value(9));
-               o.SubstituicaoTributaria = sql::real(q.value(10));
-               s.operations.append(o);
-           });
+    r.rows(
+        QStringLiteral(
+            "SELECT t.EntradaSaida, t.TipoOperacao, t.CodigoOperacao, t.DomicilioFiscal, "
+            "(SELECT c.Descricao FROM cfop c WHERE c.CFOP = t.CodigoOperacao AND c.Ano = ? LIMIT 1), "
+            "t.ValorContabil, t.BaseCalculo, t.ImpostoCreditado, t.IsentasNaoTributadas, t.Outras, "
+            "t.SubstituicaoTributaria FROM MovimentacaoPorOperacoes42 t") +
+            kKey +
+            QStringLiteral(" ORDER BY t.EntradaSaida, t.TipoOperacao, t.CodigoOperacao, t.DomicilioFiscal"),
+        r.key({storage::cfopTableYear(key.ano).toInt()}), [&](const QSqlQuery& q) {
+            OperationSource o;
+            o.EntradaSaida = sql::text(q.value(0));
+            o.TipoOperacao = sql::text(q.value(1));
+            o.CodigoOperacao = sql::integer(q.value(2));
+            o.DomicilioFiscal = sql::text(q.value(3));
+            o.Descricao = sql::text(q.value(4));
+            o.ValorContabil = sql::real(q.value(5));
+            o.BaseCalculo = sql::real(q.value(6));
+            o.ImpostoCreditado = sql::real(q.value(7));
+            o.IsentasNaoTributadas = sql::real(q.value(8));
+            o.Outras = sql::real(q.value(9));
+            o.SubstituicaoTributaria = sql::real(q.value(10));
+            s.operations.append(o);
+        });
 
     // Other debits cite the codes of `LeisDeb`, other credits those of `Leis`.
     readLaws(r, QStringLiteral("OutrosDeb"), QStringLiteral("LeisDeb"), s.otherDebits);
@@ -201,9 +215,10 @@ bool readDeclarationSource(const decl::DeclarationKey& key, DeclarationSource& s
                                     sql::real(q.value(3)), sql::real(q.value(4)), sql::real(q.value(5))});
            });
 
-    readRates(r, QStringLiteral("Aliquota"), QStringLiteral("Aliquota"), QStringLiteral("VlrDifAliquota"), false, s.rates);
-    readRates(r, QStringLiteral("AliquotaComp"), QStringLiteral("AliquotaComp"), QStringLiteral("VlrComAliquota"), false,
-              s.rateComplements);
+    readRates(r, QStringLiteral("Aliquota"), QStringLiteral("Aliquota"), QStringLiteral("VlrDifAliquota"),
+              false, s.rates);
+    readRates(r, QStringLiteral("AliquotaComp"), QStringLiteral("AliquotaComp"),
+              QStringLiteral("VlrComAliquota"), false, s.rateComplements);
     readRates(r, QStringLiteral("AliquotaConsumidor"), QStringLiteral("AliquotaConsumidor"),
               QStringLiteral("VlrDifAliquota"), true, s.consumerRates);
 
@@ -213,18 +228,22 @@ bool readDeclarationSource(const decl::DeclarationKey& key, DeclarationSource& s
                s.toPay.append({sql::text(q.value(0)), sql::date(q.value(1)), sql::real(q.value(2))});
            });
 
-    r.rows(QStringLiteral("SELECT t.EITributadas, t.EIIsentasNaoTributadas, t.EIOutras, t.EISubstituicaoTributaria, "
-                          "t.EITotal, t.EFTributadas, t.EFIsentasNaoTributadas, t.EFOutras, "
-                          "t.EFSubstituicaoTributaria, t.EFTotal FROM DemostrativoEstoque t") + kKey,
+    r.rows(QStringLiteral(
+               "SELECT t.EITributadas, t.EIIsentasNaoTributadas, t.EIOutras, t.EISubstituicaoTributaria, "
+               "t.EITotal, t.EFTributadas, t.EFIsentasNaoTributadas, t.EFOutras, "
+               "t.EFSubstituicaoTributaria, t.EFTotal FROM DemostrativoEstoque t") +
+               kKey,
            r.key(), [&](const QSqlQuery& q) {
-               s.stock.append({sql::real(q.value(0)), sql::real(q.value(1)), sql::real(q.value(2)), sql::real(q.value(3)),
-                               sql::real(q.value(4)), sql::real(q.value(5)), sql::real(q.value(6)), sql::real(q.value(7)),
-                               sql::real(q.value(8)), sql::real(q.value(9))});
+               s.stock.append({sql::real(q.value(0)), sql::real(q.value(1)), sql::real(q.value(2)),
+                               sql::real(q.value(3)), sql::real(q.value(4)), sql::real(q.value(5)),
+                               sql::real(q.value(6)), sql::real(q.value(7)), sql::real(q.value(8)),
+                               sql::real(q.value(9))});
            });
 
-    r.rows(QStringLiteral("SELECT t.EntradaSaida, t.UF, %1, t.DomicilioFiscal, t.ValorContabilA, t.ValorContabilB, "
-                          "t.BaseCalculoA, t.BaseCalculoB, t.CredDebImpostoA, t.CredDebImpostoB, "
-                          "t.IsentasNaoTributadas, t.Outras, t.SubsTributaria FROM MovimentacaoPorUF t")
+    r.rows(QStringLiteral(
+               "SELECT t.EntradaSaida, t.UF, %1, t.DomicilioFiscal, t.ValorContabilA, t.ValorContabilB, "
+               "t.BaseCalculoA, t.BaseCalculoB, t.CredDebImpostoA, t.CredDebImpostoB, "
+               "t.IsentasNaoTributadas, t.Outras, t.SubsTributaria FROM MovimentacaoPorUF t")
                    .arg(stateLetters(QStringLiteral("t.UF"))) +
                kKey + QStringLiteral(" ORDER BY t.EntradaSaida, t.UF, t.DomicilioFiscal"),
            r.key(), [&](const QSqlQuery& q) {
@@ -249,19 +268,22 @@ bool readDeclarationSource(const decl::DeclarationKey& key, DeclarationSource& s
                           "t.VolComSemInterv, t.VolComCemInterv FROM Encerrantes t") +
                kKey + QStringLiteral(" ORDER BY t.NBico, t.NSerieBomba"),
            r.key(), [&](const QSqlQuery& q) {
-               s.pumps.append({sql::text(q.value(0)), optionalInteger(q.value(1)), optionalInteger(q.value(2)),
-                               optionalInteger(q.value(3)), optionalInteger(q.value(4)), optionalInteger(q.value(5)),
+               s.pumps.append({sql::text(q.value(0)), optionalInteger(q.value(1)),
+                               optionalInteger(q.value(2)), optionalInteger(q.value(3)),
+                               optionalInteger(q.value(4)), optionalInteger(q.value(5)),
                                optionalInteger(q.value(6))});
            });
 
     r.rows(QStringLiteral("SELECT t.EstTanque, t.PRODUTO, t.EstQuantidade FROM EstTanque t") + kKey +
                QStringLiteral(" ORDER BY t.EstTanque"),
            r.key(), [&](const QSqlQuery& q) {
-               s.tanks.append({optionalInteger(q.value(0)), optionalInteger(q.value(1)), optionalInteger(q.value(2))});
+               s.tanks.append(
+                   {optionalInteger(q.value(0)), optionalInteger(q.value(1)), optionalInteger(q.value(2))});
            });
 
-    r.rows(QStringLiteral("SELECT t.NNotaFiscal, t.DtEmissaoNota, t.CnpjRemetente, t.UfOrigem, %1, t.ValorUnitario, "
-                          "t.Quantidade FROM InfoAlcool t")
+    r.rows(QStringLiteral(
+               "SELECT t.NNotaFiscal, t.DtEmissaoNota, t.CnpjRemetente, t.UfOrigem, %1, t.ValorUnitario, "
+               "t.Quantidade FROM InfoAlcool t")
                    .arg(stateLetters(QStringLiteral("t.UfOrigem"))) +
                kKey + QStringLiteral(" ORDER BY t.CnpjRemetente, t.NNotaFiscal"),
            r.key(), [&](const QSqlQuery& q) {
@@ -271,12 +293,13 @@ bool readDeclarationSource(const decl::DeclarationKey& key, DeclarationSource& s
            });
 
     // Item 15 in the order the rows were typed.
-    r.rows(QStringLiteral("SELECT t.MunicipioID, %1, t.DomicilioFiscal, t.VlrContabil, t.Devolucoes FROM SaidasMun t")
+    r.rows(QStringLiteral(
+               "SELECT t.MunicipioID, %1, t.DomicilioFiscal, t.VlrContabil, t.Devolucoes FROM SaidasMun t")
                    .arg(municipalityName(QStringLiteral("t.MunicipioID"))) +
                kKey + QStringLiteral(" ORDER BY t.Seq"),
            r.key(), [&](const QSqlQuery& q) {
-               s.municipalities.append({sql::integer(q.value(0)), sql::text(q.value(1)), sql::text(q.value(2)),
-                                        sql::real(q.value(3)), sql::real(q.value(4))});
+               s.municipalities.append({sql::integer(q.value(0)), sql::text(q.value(1)),
+                                        sql::text(q.value(2)), sql::real(q.value(3)), sql::real(q.value(4))});
            });
 
     // Item 16: each supplier with its invoices.

@@ -28,8 +28,8 @@ struct HeaderSource {
     QString TipoEscrituracao;
     bool UsuarioECF = false;
     QString TipoRegime;
-    QString MunicipioA;        // name of the taxpayer's municipality
-    QString MunicipioB;        // name of `CidadeB`
+    QString MunicipioA; // name of the taxpayer's municipality
+    QString MunicipioB; // name of `CidadeB`
     bool accountantFound = false;
     QString ContadorNome, ContadorCPFCGC, ContadorTelefone;
 };
@@ -44,7 +44,7 @@ struct OperationSource {
     QString TipoOperacao;
     qint64 CodigoOperacao = 0;
     QString DomicilioFiscal;
-    QString Descricao;   // `cfop.Descricao` of the declaration's CFOP year
+    QString Descricao; // `cfop.Descricao` of the declaration's CFOP year
     double ValorContabil = 0, BaseCalculo = 0, ImpostoCreditado = 0;
     double IsentasNaoTributadas = 0, Outras = 0, SubstituicaoTributaria = 0;
 };
@@ -70,13 +70,13 @@ struct DeductionSource {
 // `AliquotaUF` the state's internal rate (none when the state is not in `AliquotaUF`).
 struct RateSource {
     QString UF;
-    QString Sigla;               // letters of the state, empty when not in `UF`
+    QString Sigla; // letters of the state, empty when not in `UF`
     QString DomicilioFiscal;
     double Aliquota = 0;
     std::optional<double> AliquotaUF;
     double VlrContabil = 0;
     double VlrBaseCalculo = 0;
-    double Valor = 0;            // stored differential / complement
+    double Valor = 0; // stored differential / complement
     double Origem = 0, Destino = 0;
 };
 
@@ -87,8 +87,10 @@ struct ToPaySource {
 };
 
 struct StockSource {
-    double EITributadas = 0, EIIsentasNaoTributadas = 0, EIOutras = 0, EISubstituicaoTributaria = 0, EITotal = 0;
-    double EFTributadas = 0, EFIsentasNaoTributadas = 0, EFOutras = 0, EFSubstituicaoTributaria = 0, EFTotal = 0;
+    double EITributadas = 0, EIIsentasNaoTributadas = 0, EIOutras = 0, EISubstituicaoTributaria = 0,
+           EITotal = 0;
+    double EFTributadas = 0, EFIsentasNaoTributadas = 0, EFOutras = 0, EFSubstituicaoTributaria = 0,
+           EFTotal = 0;
 };
 
 struct StateSource {
@@ -121,7 +123,7 @@ struct AlcoholSource {
 
 struct MunicipalitySource {
     qint64 MunicipioID = 0;
-    QString Nome;   // empty when the IBGE code is not in `Municipios`
+    QString Nome; // empty when the IBGE code is not in `Municipios`
     QString DomicilioFiscal;
     double VlrContabil = 0;
     double Devolucoes = 0;
@@ -141,16 +143,16 @@ struct GoodsSource {
 struct DeclarationSource {
     HeaderSource header;
     QList<TareSource> tare;
-    QList<OperationSource> operations;     // by direction, kind, CFOP, domicile
+    QList<OperationSource> operations; // by direction, kind, CFOP, domicile
     QList<LawSource> otherDebits;
     QList<LawSource> otherCredits;
     QList<DeductionSource> deductions;
-    QList<RateSource> rates;               // 7.6.1
-    QList<RateSource> rateComplements;     // 7.9.1
-    QList<RateSource> consumerRates;       // 7.13.1
-    QList<ToPaySource> toPay;              // by kind and due date
+    QList<RateSource> rates;           // 7.6.1
+    QList<RateSource> rateComplements; // 7.9.1
+    QList<RateSource> consumerRates;   // 7.13.1
+    QList<ToPaySource> toPay;          // by kind and due date
     QList<StockSource> stock;
-    QList<StateSource> states;             // by direction, state, domicile
+    QList<StateSource> states; // by direction, state, domicile
     QList<PumpSource> pumps;
     QList<TankSource> tanks;
     QList<AlcoholSource> alcohol;

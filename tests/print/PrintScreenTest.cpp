@@ -24,7 +24,8 @@ protected:
         storeFull();
         screen_ = std::make_unique<decl::ui::FrmVexas>(prompter_);
         screen_->setDeclarationSearcher([](QWidget*) {
-            return std::optional<decl::ui::FoundDeclaration>({kPrintIE, kPrintName, QStringLiteral("032024"), QStringLiteral("00")});
+            return std::optional<decl::ui::FoundDeclaration>(
+                {kPrintIE, kPrintName, QStringLiteral("032024"), QStringLiteral("00")});
         });
         screen_->show();
         screen_->localizar();
@@ -45,7 +46,8 @@ protected:
             disabledWhileOpen_ = !command()->isEnabled();
             if (auto* pages = preview->findChild<QPrintPreviewWidget*>()) pagesShown_ = pages->pageCount();
             const QString shots = qEnvironmentVariable("VEXA_SCREENSHOT_DIR");
-            if (!shots.isEmpty()) preview->grab().save(QDir(shots).filePath(QStringLiteral("print_preview.png")));
+            if (!shots.isEmpty())
+                preview->grab().save(QDir(shots).filePath(QStringLiteral("print_preview.png")));
             preview->reject();
         });
         QTest::mouseClick(command(), Qt::LeftButton);
@@ -76,7 +78,8 @@ TEST_F(PrintScreen, FailureIsShownAndTheCommandComesBack) {
     QTest::mouseClick(command(), Qt::LeftButton);
     QCoreApplication::processEvents();
     ASSERT_EQ(prompter_.log().size(), 1);
-    EXPECT_TRUE(prompter_.last().startsWith(QStringLiteral("error: Não foi possível preparar a impressão da VEXA: ")))
+    EXPECT_TRUE(
+        prompter_.last().startsWith(QStringLiteral("error: Não foi possível preparar a impressão da VEXA: ")))
         << prompter_.last().toStdString();
     EXPECT_TRUE(command()->isEnabled());
     EXPECT_EQ(screen_->row().C51, 5100.51);

@@ -8,7 +8,9 @@
 namespace vexa::print {
 namespace {
 
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 DeclarationSource declaration(const QString& mudaDomicilio) {
     DeclarationSource s;
@@ -31,7 +33,8 @@ OperationSource operation(const char* es, const char* kind, int cfop, const char
 }
 
 DeclarationPrint build(const DeclarationSource& s) {
-    return buildDeclarationPrint(s, QStringLiteral("http://portal"), QDateTime(QDate(2024, 3, 15), QTime(9, 5, 7)));
+    return buildDeclarationPrint(s, QStringLiteral("http://portal"),
+                                 QDateTime(QDate(2024, 3, 15), QTime(9, 5, 7)));
 }
 
 TEST(PrintSections, OperationGroupsHeadingsAndTotalsByDomicile) {
@@ -87,18 +90,21 @@ TEST(PrintSections, DeclarationWithoutOperationsPrintsTheEmptyBand) {
 }
 
 TEST(PrintSections, CfopDescriptionCut) {
-    const QString sixty = QString(59, QLatin1Char('a')) + QLatin1Char(' ');   // blank at position 60
+    const QString sixty = QString(59, QLatin1Char('a')) + QLatin1Char(' '); // blank at position 60
     const struct {
         QString description;
         QString printed;
     } cases[] = {
-        {sixty + QString(20, QLatin1Char('b')), sixty},                                  // 80 characters
-        {QString(62, QLatin1Char('c')), QString(62, QLatin1Char('c'))},                  // fits
-        {QString(61, QLatin1Char('d')) + QStringLiteral(" e"), QString(61, QLatin1Char('d')) + QLatin1Char(' ')},
-        {QStringLiteral("x ") + QString(61, QLatin1Char('f')), QStringLiteral("x ")},   // blank at 63 is too far
-        {QString(70, QLatin1Char('g')), QString(62, QLatin1Char('g'))},                  // no blank at all
+        {sixty + QString(20, QLatin1Char('b')), sixty},                 // 80 characters
+        {QString(62, QLatin1Char('c')), QString(62, QLatin1Char('c'))}, // fits
+        {QString(61, QLatin1Char('d')) + QStringLiteral(" e"),
+         QString(61, QLatin1Char('d')) + QLatin1Char(' ')},
+        {QStringLiteral("x ") + QString(61, QLatin1Char('f')),
+         QStringLiteral("x ")},                                         // blank at 63 is too far
+        {QString(70, QLatin1Char('g')), QString(62, QLatin1Char('g'))}, // no blank at all
     };
-    for (const auto& c : cases) EXPECT_EQ(cutCfopDescription(c.description), c.printed) << c.description.toStdString();
+    for (const auto& c : cases)
+        EXPECT_EQ(cutCfopDescription(c.description), c.printed) << c.description.toStdString();
 }
 
 TEST(PrintSections, RateListsAndTheirEmptyVariants) {
@@ -108,7 +114,7 @@ TEST(PrintSections, RateListsAndTheirEmptyVariants) {
     comp.Sigla = QStringLiteral("MG");
     comp.Aliquota = 4.5;
     comp.VlrBaseCalculo = 700;
-    comp.Valor = 1;   // the stored value is not what prints
+    comp.Valor = 1; // the stored value is not what prints
     s.rateComplements = {comp};
     DeclarationPrint p = build(s);
     EXPECT_TRUE(p.s5.vazio);
@@ -116,7 +122,7 @@ TEST(PrintSections, RateListsAndTheirEmptyVariants) {
     ASSERT_EQ(p.s6.lines.size(), 1);
     EXPECT_EQ(p.s6.lines[0].uf, "14 - MG");
     EXPECT_EQ(p.s6.lines[0].aliquota, "4,5%");
-    EXPECT_EQ(p.s6.lines[0].valor, "87,50");   // (17 - 4,5) / 100 x 700
+    EXPECT_EQ(p.s6.lines[0].valor, "87,50"); // (17 - 4,5) / 100 x 700
     EXPECT_EQ(p.s6.total.valor, "87,50");
     EXPECT_TRUE(p.s7.vazio);
 
@@ -141,7 +147,9 @@ TEST(PrintSections, RateListsAndTheirEmptyVariants) {
 
 TEST(PrintSections, ItemNineListsSideBySide) {
     DeclarationSource s = declaration(QStringLiteral("N"));
-    auto due = [](const char* kind, int day, double v) { return ToPaySource{QString::fromLatin1(kind), QDate(2024, 4, day), v}; };
+    auto due = [](const char* kind, int day, double v) {
+        return ToPaySource{QString::fromLatin1(kind), QDate(2024, 4, day), v};
+    };
     s.toPay = {due("D", 20, 55), due("N", 5, 100), due("N", 10, 200.5), due("N", 15, 300)};
     const DeclarationPrint p = build(s);
     ASSERT_EQ(p.s8.lines.size(), 3);
@@ -170,14 +178,15 @@ TEST(PrintSections, MunicipalityStateAndGoodsTotalsByDomicile) {
     inB.DomicilioFiscal = QStringLiteral("B");
     inB.ValorContabilA = 3;
     s.states = {in, inB};
-    s.goods = {{QStringLiteral("290000017"), QStringLiteral("A"), 2941201, QStringLiteral("Alto Bonito"), 12, 300},
-               {QStringLiteral("290000017"), QStringLiteral("B"), 2941201, QStringLiteral("Alto Bonito"), 13, 45.5},
-               {QStringLiteral("290000025"), QStringLiteral("A"), 2941201, {}, std::nullopt, 0}};
+    s.goods = {
+        {QStringLiteral("290000017"), QStringLiteral("A"), 2941201, QStringLiteral("Alto Bonito"), 12, 300},
+        {QStringLiteral("290000017"), QStringLiteral("B"), 2941201, QStringLiteral("Alto Bonito"), 13, 45.5},
+        {QStringLiteral("290000025"), QStringLiteral("A"), 2941201, {}, std::nullopt, 0}};
     const DeclarationPrint p = build(s);
 
     ASSERT_EQ(p.s12.lines.size(), 2);
     EXPECT_EQ(p.s12.lines[0].municipio, "2940401 - Água Boa do Verdal");
-    EXPECT_EQ(p.s12.lines[1].municipio, "2940401");   // no longer in the table: code alone, line kept
+    EXPECT_EQ(p.s12.lines[1].municipio, "2940401"); // no longer in the table: code alone, line kept
     EXPECT_EQ(p.s12.totalA, (MunicipalityAmounts{"900,00", "100,00", "800,00"}));
     EXPECT_EQ(p.s12.totalB, (MunicipalityAmounts{"50,00", "20,00", "30,00"}));
 
@@ -190,7 +199,7 @@ TEST(PrintSections, MunicipalityStateAndGoodsTotalsByDomicile) {
     ASSERT_EQ(p.s13.lines.size(), 3);
     EXPECT_EQ(p.s13.lines[0].ieEmpresa, "29.000.001-7");
     EXPECT_EQ(p.s13.lines[0].nota, "000012");
-    EXPECT_TRUE(p.s13.lines[2].nota.isEmpty());   // a supplier without invoices
+    EXPECT_TRUE(p.s13.lines[2].nota.isEmpty()); // a supplier without invoices
     EXPECT_EQ(p.s13.totalA, "300,00");
     EXPECT_EQ(p.s13.totalB, "45,50");
 }
@@ -202,12 +211,16 @@ TEST(PrintSections, IdentificationMarksAndTareLines) {
     s.header.PortadorTare = true;
     s.header.TipoEscrituracao = QStringLiteral("F");
     s.header.TipoRegime = QStringLiteral("S");
-    s.tare = {{QStringLiteral("T-1"), QDate(2024, 12, 31)}, {QStringLiteral("T-2"), QDate()}, {QStringLiteral("T-3"), QDate(2025, 1, 2)}};
+    s.tare = {{QStringLiteral("T-1"), QDate(2024, 12, 31)},
+              {QStringLiteral("T-2"), QDate()},
+              {QStringLiteral("T-3"), QDate(2025, 1, 2)}};
     const Identification id = build(s).s1.id;
     EXPECT_EQ(QStringList({id.unico, id.matriz, id.filial}), QStringList({"", "", "X"}));
     EXPECT_EQ(QStringList({id.tareSim, id.tareNao, id.fiscal, id.contabil}), QStringList({"X", "", "X", ""}));
-    EXPECT_EQ(QStringList({id.ecfSim, id.ecfNao, id.retificadoraSim, id.retificadoraNao}), QStringList({"", "X", "X", ""}));
-    EXPECT_EQ(QStringList({id.mudouSim, id.mudouNao, id.regimeNormal, id.regimeSimples}), QStringList({"X", "", "", "X"}));
+    EXPECT_EQ(QStringList({id.ecfSim, id.ecfNao, id.retificadoraSim, id.retificadoraNao}),
+              QStringList({"", "X", "X", ""}));
+    EXPECT_EQ(QStringList({id.mudouSim, id.mudouNao, id.regimeNormal, id.regimeSimples}),
+              QStringList({"X", "", "", "X"}));
     EXPECT_EQ(id.periodo, "03/2024");
     ASSERT_EQ(id.tare.size(), 3);
     EXPECT_EQ(id.tare[0].vencimento, "31/12/2024");
@@ -217,11 +230,12 @@ TEST(PrintSections, IdentificationMarksAndTareLines) {
 
 TEST(PrintSections, FooterAndNumbers) {
     EXPECT_EQ(footerText(QDateTime(QDate(2024, 3, 5), QTime(8, 4, 3)), QStringLiteral("http://portal.qx")),
-              QStringLiteral("Declaração impressa no programa VEXA 9.6, em 05/03/2024  às 08:04:03hs, apenas para "
-                             "simples conferências das informações, a serem prestadas à KORVA-QX, \n não servindo como "
-                             "comprovação do cumprimento da obrigação acessória. Imprima a declaração com as "
-                             "informações da recepção no Portal do contribuinte \n no endereço eletrônico:  "
-                             "http://portal.qx, e anexe  o recibo de entrega da declaração."));
+              QStringLiteral(
+                  "Declaração impressa no programa VEXA 9.6, em 05/03/2024  às 08:04:03hs, apenas para "
+                  "simples conferências das informações, a serem prestadas à KORVA-QX, \n não servindo como "
+                  "comprovação do cumprimento da obrigação acessória. Imprima a declaração com as "
+                  "informações da recepção no Portal do contribuinte \n no endereço eletrônico:  "
+                  "http://portal.qx, e anexe  o recibo de entrega da declaração."));
     EXPECT_EQ(groupedNumber(1234567.0, 0), "1.234.567");
     EXPECT_EQ(groupedNumber(3.45678, 4), "3,4568");
     EXPECT_EQ(groupedNumber(-0.00001, 2), "0,00");

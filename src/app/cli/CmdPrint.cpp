@@ -52,14 +52,16 @@ int printDeclaration(Context& ctx, QStringList args) {
     const decl::DeclarationKey key{ie, ano, mes, ret};
     const std::optional<decl::VexaRow> row = decl::loadVexa(key);
     if (!row || !row->Importado) {
-        ctx.err << "VEXA não localizada: " << ie << ' ' << mes << '/' << ano << " Ret. " << ret << '.' << Qt::endl;
+        ctx.err << "VEXA não localizada: " << ie << ' ' << mes << '/' << ano << " Ret. " << ret << '.'
+                << Qt::endl;
         return Refused;
     }
 
     Progress progress(ctx.err);
     progress.step(QStringLiteral("Preparando a impressão da VEXA..."));
     QString error;
-    const std::optional<print::DeclarationPrint> pages = print::computeDeclarationPrint(key, ctx.home, &error);
+    const std::optional<print::DeclarationPrint> pages =
+        print::computeDeclarationPrint(key, ctx.home, &error);
     if (!pages) {
         progress.finish();
         ctx.err << error << Qt::endl;
@@ -82,7 +84,8 @@ int runPrint(Context& ctx, QStringList args) {
     if (sub == QLatin1String("declaration")) return printDeclaration(ctx, args);
     // The DARE batch print of a period comes with the slip page.
     if (sub == QLatin1String("dare")) return notYetAvailable(ctx, QStringLiteral("print dare"));
-    ctx.err << kDeclarationUsage << "\n       vexa-cli print dare --period MMAAAA [--ie IE] -o ARQUIVO.pdf" << Qt::endl;
+    ctx.err << kDeclarationUsage << "\n       vexa-cli print dare --period MMAAAA [--ie IE] -o ARQUIVO.pdf"
+            << Qt::endl;
     return Failed;
 }
 

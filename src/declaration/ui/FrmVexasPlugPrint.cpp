@@ -12,7 +12,8 @@ DeclarationAction plugPrint() {
     return [](const DeclarationKey& key, Prompter& prompter, QWidget* parent) {
         // The command stays disabled while its preview is open and comes back
         // afterwards, after a failure too.
-        QPointer<QPushButton> command = parent ? parent->findChild<QPushButton*>(QStringLiteral("btnImprimir")) : nullptr;
+        QPointer<QPushButton> command =
+            parent ? parent->findChild<QPushButton*>(QStringLiteral("btnImprimir")) : nullptr;
         const bool wasEnabled = command && command->isEnabled();
         if (command) command->setEnabled(false);
         print::ui::previewDeclaration(key, prompter, parent);

@@ -13,7 +13,8 @@ namespace vexa::print::ui {
 
 bool previewDeclaration(const decl::DeclarationKey& key, Prompter& prompter, QWidget* parent) {
     QString error;
-    const std::optional<DeclarationPrint> pages = computeDeclarationPrint(key, storage::currentFolder(), &error);
+    const std::optional<DeclarationPrint> pages =
+        computeDeclarationPrint(key, storage::currentFolder(), &error);
     if (!pages) {
         prompter.error(QStringLiteral("Não foi possível preparar a impressão da VEXA: ") + error);
         return false;
