@@ -9,4 +9,5 @@ $SUDO apt-get install -y --no-install-recommends \
   g++ cmake ninja-build ccache \
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev \
   zlib1g-dev pxlib-dev googletest libgtest-dev libbenchmark-dev \
-  poppler-utils fonts-dejavu-core xvfb xauth
+  poppler-utils fonts-dejavu-core xvfb xauth \
+  qt6-translations-l10n

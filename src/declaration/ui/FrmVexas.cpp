@@ -62,6 +62,7 @@ FrmVexas::FrmVexas(Prompter& prompter, QWidget* parent) : QDialog(parent), promp
     ecfEditor_ = plugEcfEditor();
     slips_ = plugSlips();
     print_ = plugPrint();
+    validate_ = plugValidate();
     rectify_ = plugRectify();
 
     auto* layout = new QVBoxLayout(this);
@@ -170,6 +171,7 @@ void FrmVexas::buildSheets() {
     connect(s0->ecfButton(), &QPushButton::clicked, this, &FrmVexas::editarEcf);
     connect(s0->rectifyButton(), &QPushButton::clicked, this, &FrmVexas::retificar);
     connect(s0->printButton(), &QPushButton::clicked, this, &FrmVexas::imprimir);
+    connect(s0->validateButton(), &QPushButton::clicked, this, &FrmVexas::validar);
     connect(s0->previousButton(), &QPushButton::clicked, this, &FrmVexas::anterior);
     connect(s0->nextButton(), &QPushButton::clicked, this, &FrmVexas::proxima);
     connect(s0, &SheetIdentificacao::leftSaldoFinal, this, &FrmVexas::onLeftSaldoFinal);
@@ -279,6 +281,8 @@ void FrmVexas::applyState() {
     if (!s0) return;
     s0->rectifyButton()->setEnabled(c.retificar);
     s0->printButton()->setEnabled(c.imprimir);
+    // Checking reads the stored declaration: offered when printing is.
+    s0->validateButton()->setEnabled(c.imprimir);
     s0->previousButton()->setEnabled(c.anterior);
     s0->nextButton()->setEnabled(c.proxima);
     s0->ieEdit()->setEnabled(c.keyFields);
