@@ -1,5 +1,6 @@
 vexa_add_test(test_decl_frmvexas GUI
   SOURCES
+    frmvexas/FrmVexasFitTest.cpp
     frmvexas/FrmVexasStateTest.cpp
     frmvexas/FrmVexasTest.cpp
     frmvexas/ScreenFixture.cpp frmvexas/ScreenFixture.h

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemDelegate>
 #include <QEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QPointer>
@@ -52,14 +53,21 @@ public:
             // A column shown or hidden changes what is left for the others.
             if (!busy_ && (oldSize == 0 || newSize == 0)) schedule();
         });
-        if (QAbstractItemModel* model = view->model()) {
-            connect(model, &QAbstractItemModel::modelReset, this, &GridFitter::schedule);
-            connect(model, &QAbstractItemModel::rowsInserted, this, &GridFitter::schedule);
-            connect(model, &QAbstractItemModel::rowsRemoved, this, &GridFitter::schedule);
-            connect(model, &QAbstractItemModel::layoutChanged, this, &GridFitter::schedule);
-            connect(model, &QAbstractItemModel::headerDataChanged, this, &GridFitter::schedule);
-            connect(model, &QAbstractItemModel::dataChanged, this, &GridFitter::schedule);
-        }
+        follow(view->model());
+    }
+
+    // Refills of the model the grid shows ask for a new fit.
+    void follow(QAbstractItemModel* model) {
+        if (model == followed_) return;
+        if (followed_) disconnect(followed_, nullptr, this, nullptr);
+        followed_ = model;
+        if (!model) return;
+        connect(model, &QAbstractItemModel::modelReset, this, &GridFitter::schedule);
+        connect(model, &QAbstractItemModel::rowsInserted, this, &GridFitter::schedule);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &GridFitter::schedule);
+        connect(model, &QAbstractItemModel::layoutChanged, this, &GridFitter::schedule);
+        connect(model, &QAbstractItemModel::headerDataChanged, this, &GridFitter::schedule);
+        connect(model, &QAbstractItemModel::dataChanged, this, &GridFitter::schedule);
     }
 
     void setAmountColumns(const QList<int>& columns) {
@@ -67,10 +75,17 @@ public:
         schedule();
     }
     void setTextColumn(int column) { textColumn_ = column; }
+    void setMinimumWidth(int column, int width) {
+        minimum_[column] = width;
+        schedule();
+    }
+    int textColumn() const { return textColumn_; }
 
     void fit() {
         pending_ = false;
-        if (!view_ || !view_->model() || busy_) return;
+        if (!view_ || busy_) return;
+        follow(view_->model());
+        if (!view_->model()) return;
         busy_ = true;
         const QHeaderView* header = view_->horizontalHeader();
         const QAbstractItemModel* model = view_->model();
@@ -93,6 +108,7 @@ public:
                 if (c == textColumn_) continue;   // the text column takes what is left
                 width = std::max(width, cellWidthFor(view_, text, cellFont(view_, index)));
             }
+            width = std::max(width, minimum_.value(c, 0));
             need[c] = width;
             if (c != textColumn_) fixedSum += width;
         }
@@ -116,6 +132,7 @@ public:
         }
         for (int c : shown)
             if (view_->columnWidth(c) != need[c]) view_->setColumnWidth(c, need[c]);
+        fitRowLabels(rows);
         busy_ = false;
     }
 
@@ -159,6 +176,18 @@ private:
         return false;
     }
 
+    // The row labels (numbers, totals lines) whole in the vertical header.
+    void fitRowLabels(int rows) {
+        QHeaderView* labels = view_->verticalHeader();
+        if (!labels->isVisible() && labels->isHidden()) return;
+        int width = 0;
+        for (int r = 0; r < rows; ++r)
+            width = std::max(width, headerWidthFor(labels, view_->model()->headerData(r, Qt::Vertical).toString()));
+        if (width <= labels->width()) return;
+        if (labels->minimumWidth() == labels->maximumWidth()) labels->setFixedWidth(width);
+        else labels->setMinimumWidth(width);
+    }
+
     int availableWidth() const {
         int width = view_->viewport()->width();
         // Before the first layout the viewport is not sized yet.
@@ -171,15 +200,17 @@ private:
     }
 
     QPointer<QTableView> view_;
+    QPointer<QAbstractItemModel> followed_;
     int textColumn_ = -1;
     QSet<int> amountColumns_;
+    QHash<int, int> minimum_;
     bool busy_ = false;
     bool pending_ = false;
 };
 
-GridFitter* fitterOf(QTableView* view, int textColumn, bool create) {
+GridFitter* fitterOf(const QTableView* view, int textColumn, bool create) {
     auto* fitter = view->findChild<GridFitter*>(QString::fromLatin1(kFitterName), Qt::FindDirectChildrenOnly);
-    if (!fitter && create) fitter = new GridFitter(view, textColumn);
+    if (!fitter && create) fitter = new GridFitter(const_cast<QTableView*>(view), textColumn);
     return fitter;
 }
 
@@ -193,6 +224,10 @@ void setAmountColumns(QTableView* view, const QList<int>& columns) {
     fitterOf(view, -1, true)->setAmountColumns(columns);
 }
 
+void setMinimumColumnWidth(QTableView* view, int column, int width) {
+    fitterOf(view, -1, true)->setMinimumWidth(column, width);
+}
+
 void fitColumns(QTableView* view, int textColumn) {
     GridFitter* fitter = fitterOf(view, textColumn, true);
     fitter->setTextColumn(textColumn);
@@ -201,6 +236,11 @@ void fitColumns(QTableView* view, int textColumn) {
 
 void refitColumns(QTableView* view) {
     if (GridFitter* fitter = fitterOf(view, -1, false)) fitter->fit();
+}
+
+int textColumnOf(const QTableView* view) {
+    const GridFitter* fitter = fitterOf(view, -1, false);
+    return fitter ? fitter->textColumn() : -1;
 }
 
 int cellWidthFor(const QTableView* view, const QString& text, const QFont& font) {

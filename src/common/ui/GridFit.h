@@ -28,11 +28,16 @@ void markAmountDelegate(QAbstractItemDelegate* delegate);
 // Columns whose cells hold amounts, for grids whose delegates do not say.
 void setAmountColumns(QTableView* view, const QList<int>& columns);
 
+// A column at least this wide (a totals label under it, for instance).
+void setMinimumColumnWidth(QTableView* view, int column, int width);
+
 // Sizes the columns of view as described above and keeps them fitted;
 // textColumn -1: no column takes the width left (the last one stretches).
 void fitColumns(QTableView* view, int textColumn = -1);
 // Fits at once (normally done on every resize and refill).
 void refitColumns(QTableView* view);
+// The column fitColumns() gave the width left to (-1: none, or not fitted).
+int textColumnOf(const QTableView* view);
 
 // Width a cell needs for text in font, margins included.
 int cellWidthFor(const QTableView* view, const QString& text, const QFont& font);

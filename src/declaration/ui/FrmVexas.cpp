@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -50,7 +51,9 @@ FrmVexas::FrmVexas(Prompter& prompter, QWidget* parent) : QDialog(parent), promp
     setObjectName(QStringLiteral("FrmVexas"));
     setWindowTitle(QStringLiteral("Cadastro de VEXA Eletrônica"));
     setStyleSheet(sheetStyleSheet());
-    setSizeGripEnabled(false);
+    // The screen may be maximised: its grids grow with it.
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setSizeGripEnabled(true);
 
     taxpayerSearcher_ = [](QWidget* p) { return registry::ui::searchTaxpayer(p); };
     declarationSearcher_ = [](QWidget* p) { return FrmLocalizarVexa::pick(p); };
@@ -82,7 +85,7 @@ FrmVexas::FrmVexas(Prompter& prompter, QWidget* parent) : QDialog(parent), promp
     timer_->setInterval(500);
     connect(timer_, &QTimer::timeout, this, &FrmVexas::tick);
 
-    resize(kScreenWidth, sheetHeight(Sheet::Itens2a39));
+    resize(kScreenWidth, defaultHeight(Sheet::Itens2a39));
     showNothing();
 }
 
@@ -216,6 +219,13 @@ SheetDeclarante* FrmVexas::declarante() const {
     return qobject_cast<SheetDeclarante*>(sheetWidget(Sheet::Itens17a184));
 }
 
+int FrmVexas::defaultHeight(Sheet sheet) const {
+    // The sheet's own height, or more where its grids need it (three whole rows each).
+    const QWidget* bar = findChild<QFrame*>(QStringLiteral("pnlBotoes"));
+    const int chrome = (bar ? bar->sizeHint().height() : 0) + tabs_->tabBar()->sizeHint().height() + 6;
+    return std::max(sheetHeight(sheet), chrome + sheets_[size_t(sheet)]->minimumSizeHint().height());
+}
+
 Sheet FrmVexas::currentSheet() const { return Sheet(tabs_->currentIndex()); }
 VexaSheet* FrmVexas::activeSheet() const { return sheetWidget(currentSheet()); }
 
@@ -239,7 +249,10 @@ bool FrmVexas::mayChangeSheet(int from, int to) {
 
 void FrmVexas::sheetChanged(int index) {
     const Sheet sheet = Sheet(index);
-    resize(kScreenWidth, sheetHeight(sheet));
+    // Each sheet has its height; a screen the user sized or maximised keeps its size.
+    if (!isMaximized() && !isFullScreen() && size() == QSize(kScreenWidth, defaultHeight(shownSheet_)))
+        resize(kScreenWidth, defaultHeight(sheet));
+    shownSheet_ = sheet;
     sheets_[size_t(index)]->sheetShown();
     if (sheet == Sheet::Itens2a39 && context_.hasDeclaration() && pageChange_)
         identificacao()->saldoInicialEdit()->setFocus(Qt::OtherFocusReason);

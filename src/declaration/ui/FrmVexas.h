@@ -151,6 +151,8 @@ private:
     void connectSheet(VexaSheet* sheet);
     void showAgain();   // after hiding for another screen
     VexaSheet* activeSheet() const;
+    // The screen's height on a sheet until the user sizes it.
+    int defaultHeight(Sheet sheet) const;
 
     // FrmVexasKey.cpp: typing the key
     void enterKeyField(QWidget* field);
@@ -203,6 +205,7 @@ private:
     bool refocusing_ = false;     // the focus goes back to a field after its message
     bool leavingKey_ = false;     // a key field's exit is being handled
     bool opened_ = false;
+    Sheet shownSheet_ = Sheet::Itens2a39;   // the sheet the screen's size was set for
 
     std::map<ListEditor, ListEditorOpener> listEditors_;
     DeclarationAction tareEditor_, ecfEditor_, slips_, print_, validate_, rectify_;

@@ -1,6 +1,7 @@
 #include "declaration/ui/SheetIcmsRecolher.h"
 
 #include "common/Money.h"
+#include "common/ui/GridFit.h"
 #include "declaration/ui/DueDateDelegate.h"
 #include "declaration/ui/ChildGridGroup.h"
 #include "declaration/ui/OperationsDelegates.h"
@@ -31,7 +32,6 @@ QTableView* toPayGrid(const QString& name, QWidget* parent) {
     const int rowHeight = grid->fontMetrics().height() + 6;
     grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid->verticalHeader()->setFixedWidth(22);
-    grid->horizontalHeader()->setStretchLastSection(true);
     // Five due dates fit without scrolling.
     grid->setFixedHeight(rowHeight * (kMaxToPayRows + 1) + 6);
     return grid;
@@ -72,7 +72,7 @@ SheetIcmsRecolher::SheetIcmsRecolher(Prompter& prompter, QWidget* parent)
             models_[k] = new ToPayModel(kind, this);
             grids_[k] = toPayGrid(QStringLiteral("grid") + toPayItem(kind), box);
             group_->add(grids_[k], models_[k], [](QChar c) { return c.isDigit(); });
-            grids_[k]->setColumnWidth(ToPayModel::Vencimento, 90);
+            vexa::ui::fitColumns(grids_[k]);
             captions_[k]->setBuddy(grids_[k]);
             grid->addWidget(grids_[k], 1, 1 + i);
 

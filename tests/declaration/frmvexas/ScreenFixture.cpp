@@ -2,6 +2,7 @@
 
 #include "storage/Database.h"
 
+#include <QDir>
 #include <QSqlError>
 
 namespace vexa::test {
@@ -83,8 +84,10 @@ QStringList enabledOf(const QWidget& screen, const QStringList& names) {
 }
 
 void screenshot(QWidget& widget, const QString& file) {
+    const QString dir = qEnvironmentVariable("VEXA_SCREENSHOT_DIR");
+    if (dir.isEmpty()) return;
     settle();
-    const QString path = QStringLiteral("/tmp/%1.png").arg(file);
+    const QString path = QDir(dir).filePath(file + QStringLiteral(".png"));
     EXPECT_TRUE(widget.grab().save(path)) << path.toStdString();
 }
 
