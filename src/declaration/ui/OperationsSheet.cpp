@@ -3,6 +3,7 @@
 #include "common/ErrorLog.h"
 #include "common/Money.h"
 #include "common/ui/GridFit.h"
+#include "common/ui/TypingGrid.h"
 #include "declaration/OperationRules.h"
 #include "declaration/ui/OperationsDelegates.h"
 #include "declaration/ui/OperationsModel.h"
@@ -44,7 +45,7 @@ OperationsSheet::OperationsSheet(Direction direction, Prompter& prompter, QWidge
         layout->addWidget(caption);
 
         auto* model = new OperationsModel(view, this);
-        auto* grid = new QTableView(this);
+        auto* grid = new vexa::ui::TypingGrid(this);
         grid->setObjectName(QStringLiteral("grid") + view.item());
         grid->setModel(model);
         grid->setSelectionBehavior(QAbstractItemView::SelectItems);

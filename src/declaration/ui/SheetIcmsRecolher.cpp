@@ -2,6 +2,7 @@
 
 #include "common/Money.h"
 #include "common/ui/GridFit.h"
+#include "common/ui/TypingGrid.h"
 #include "declaration/ui/DueDateDelegate.h"
 #include "declaration/ui/ChildGridGroup.h"
 #include "declaration/ui/OperationsDelegates.h"
@@ -21,7 +22,7 @@ namespace vexa::decl::ui {
 namespace {
 
 QTableView* toPayGrid(const QString& name, QWidget* parent) {
-    auto* grid = new QTableView(parent);
+    auto* grid = new vexa::ui::TypingGrid(parent);
     grid->setObjectName(name);
     grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);

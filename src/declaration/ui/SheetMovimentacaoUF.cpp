@@ -2,6 +2,7 @@
 
 #include "common/Money.h"
 #include "common/ui/GridFit.h"
+#include "common/ui/TypingGrid.h"
 #include "declaration/ui/ChildGridGroup.h"
 #include "declaration/ui/OperationsDelegates.h"
 #include "declaration/ui/UfPickerDelegate.h"
@@ -52,7 +53,7 @@ SheetMovimentacaoUF::SheetMovimentacaoUF(Prompter& prompter, QWidget* parent)
         layout->addWidget(caption);
 
         models_[d] = new StateMovementModel(direction, this);
-        auto* grid = new QTableView(this);
+        auto* grid = new vexa::ui::TypingGrid(this);
         grids_[d] = grid;
         grid->setObjectName(direction == Direction::Entry ? QStringLiteral("gridItem11") : QStringLiteral("gridItem12"));
         grid->setSelectionBehavior(QAbstractItemView::SelectItems);

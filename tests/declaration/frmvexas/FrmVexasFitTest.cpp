@@ -60,7 +60,10 @@ protected:
 
     void SetUp() override {
         ScreenFixture::SetUp();
-        addTaxpayer(kIE1, kLongName);
+        // Fuel retail, so that the sheets of items 13 and 14 show their grids.
+        if (count("SELECT count(*) FROM Atividades WHERE Codigo = '4731800'") == 0)
+            exec("INSERT INTO Atividades (Codigo, Descricao) VALUES ('4731800', ?)", {kLongText});
+        addTaxpayer(kIE1, kLongName, "N", "4731800");
         addAccountant("1QX123456", "QX", kLongName);
         addDeclaration(kIE1, "2024", "03");
         const qint64 home = taxpayerIBGE(kIE1);
