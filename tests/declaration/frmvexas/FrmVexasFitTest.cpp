@@ -216,3 +216,24 @@ TEST_F(FrmVexasFitTest, EachOperationGridShowsThreeWholeRows) {
 }
 
 } // namespace
+
+TEST_F(FrmVexasFitTest, TabAndEnterPassOverTheColumnsNobodyTypesIn) {
+    open();
+    ASSERT_TRUE(screen->goToSheet(Sheet::Item41));
+    settle();
+    auto* grid = vexa::test::child<QTableView>(*screen, QStringLiteral("grid4.1.1"));
+    const QAbstractItemModel* model = grid->model();
+    grid->setFocus(Qt::MouseFocusReason);
+    grid->setCurrentIndex(model->index(0, 0));   // the CFOP
+    settle();
+    // Description, domicile and municipality are looked up: the first amount comes next.
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(grid->currentIndex().column(), 4);
+    QTest::keyClick(grid, Qt::Key_Enter);   // Enter acts as Tab
+    EXPECT_EQ(grid->currentIndex().column(), 5);
+    QTest::keyClick(grid, Qt::Key_Backtab);
+    QTest::keyClick(grid, Qt::Key_Backtab);
+    EXPECT_EQ(grid->currentIndex().column(), 0);
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    for (int c : {1, 2, 3}) EXPECT_FALSE(model->flags(model->index(0, c)).testFlag(Qt::ItemIsEditable)) << c;
+}
