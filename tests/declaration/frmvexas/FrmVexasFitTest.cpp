@@ -237,3 +237,16 @@ TEST_F(FrmVexasFitTest, TabAndEnterPassOverTheColumnsNobodyTypesIn) {
     EXPECT_EQ(grid->currentIndex().row(), 0);
     for (int c : {1, 2, 3}) EXPECT_FALSE(model->flags(model->index(0, c)).testFlag(Qt::ItemIsEditable)) << c;
 }
+
+TEST_F(FrmVexasFitTest, MunicipalityGridOfItem15NothingCut) {
+    // A taxpayer whose activity puts it in item 15 (the fuel sheets then stay closed).
+    if (count("SELECT count(*) FROM Atividades WHERE Codigo = '3511501'") == 0)
+        exec("INSERT INTO Atividades (Codigo, Descricao) VALUES ('3511501', ?)", {kLongText});
+    exec("UPDATE Contribuintes SET AtividadeEconomicaPrincip = '3511501' WHERE IE = ?", {kIE1});
+    open();
+    ASSERT_TRUE(screen->goToSheet(Sheet::Itens15));
+    settle();
+    ASSERT_FALSE(screen->sheetWidget(Sheet::Itens15)->findChildren<QTableView*>().isEmpty());
+    EXPECT_EQ(cutTexts(), QStringList{});
+    screenshot(*screen, QStringLiteral("fit_sheet_09_item15"));
+}
