@@ -6,6 +6,7 @@
 #include "ScreenFixture.h"
 
 #include "common/ui/GridFit.h"
+#include "common/ui/MoneyLineEdit.h"
 #include "declaration/ui/FrmVexas.h"
 #include "storage/Database.h"
 
@@ -159,6 +160,13 @@ protected:
                         cut << QStringLiteral("%1: line %2 «%3»").arg(name).arg(r).arg(model->headerData(r, Qt::Vertical).toString());
                         break;
                     }
+        }
+        // Amount fields show the whole amount.
+        for (const QLineEdit* edit : screen->sheetWidget(screen->currentSheet())->findChildren<QLineEdit*>()) {
+            if (!edit->isVisible() || !qobject_cast<const MoneyLineEdit*>(edit)) continue;
+            const int room = edit->contentsRect().width() - edit->textMargins().left() - edit->textMargins().right() - 4;
+            if (edit->fontMetrics().horizontalAdvance(edit->text()) > room)
+                cut << QStringLiteral("%1 «%2»").arg(edit->objectName(), edit->text());
         }
         return cut;
     }
