@@ -12,6 +12,9 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QAbstractProxyModel>
+#include <QFileSystemModel>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -28,12 +31,26 @@ using vexa::app::Command;
 TEST(DesktopBehaviour, FileDialogsSpeakPortugueseAndStartWhereTheUserLeft) {
     ASSERT_TRUE(ui::portugueseTextsLoaded()) << "qt6-translations-l10n is not installed";
     QFileDialog dialog(nullptr, QStringLiteral("Gravar Arquivo"));
-    dialog.setOptions(ui::dialogOptions());
+    ui::prepareFileDialog(dialog);
     dialog.show();
     QStringList buttons;
     for (const QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>())
         for (const QAbstractButton* b : box->buttons()) buttons << b->text().remove(QLatin1Char('&'));
     EXPECT_TRUE(buttons.contains(QStringLiteral("Cancelar"))) << buttons.join(", ").toStdString();
+    // The files' dates the Brazilian way.
+    QTemporaryDir files;
+    writeFile(QDir(files.path()).filePath(QStringLiteral("VEXA032024.qx")), "x");
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
+    dialog.setDirectory(files.path());
+    if (loaded.isEmpty()) loaded.wait(5000);
+    const QModelIndex source = model->index(QDir(files.path()).filePath(QStringLiteral("VEXA032024.qx")), 3);
+    const QModelIndex file = dialog.proxyModel()->mapFromSource(source);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4}")).match(file.data().toString()).hasMatch())
+        << file.data().toString().toStdString();
+    if (const QString dir = qEnvironmentVariable("VEXA_SCREENSHOT_DIR"); !dir.isEmpty())
+        dialog.grab().save(QDir(dir).filePath(QStringLiteral("file_dialog.png")));
     dialog.hide();
 
     QTemporaryDir home, chosen;

@@ -2,13 +2,43 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 
 namespace vexa::ui {
 
 namespace {
 QString g_home;
 QString g_last;
+
+// Qt's file list writes the dates in the machine's language; the program
+// writes them the Brazilian way ("dd/mm/yyyy hh:mm").
+class BrazilianDates : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::DisplayRole && index.column() == 3) {
+            if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel())) {
+                const QDateTime when = files->lastModified(mapToSource(index));
+                if (when.isValid()) return QLocale().toString(when, QStringLiteral("dd/MM/yyyy HH:mm"));
+            }
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+QString run(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
 } // namespace
+
+void prepareFileDialog(QFileDialog& dialog) {
+    dialog.setOptions(dialog.options() | QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new BrazilianDates(&dialog));
+    dialog.resize(dialog.size().expandedTo(QSize(780, 460)));   // names, sizes and dates whole
+}
 
 void setFileDialogHome(const QString& folder) { g_home = folder; }
 
@@ -32,23 +62,34 @@ QFileDialog::Options dialogOptions(QFileDialog::Options options) {
 
 QString saveFileName(QWidget* parent, const QString& caption, const QString& proposedName, const QString& filter,
                      QFileDialog::Options options) {
-    const QString start = QDir(fileDialogFolder()).filePath(proposedName);
-    const QString path = QFileDialog::getSaveFileName(parent, caption, start, filter, nullptr, dialogOptions(options));
+    QFileDialog dialog(parent, caption, fileDialogFolder(), filter);
+    dialog.setOptions(options);
+    prepareFileDialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(proposedName);
+    const QString path = run(dialog);
     rememberFileDialogChoice(path);
     return path;
 }
 
 QString openFileName(QWidget* parent, const QString& caption, const QString& filter, QFileDialog::Options options) {
-    const QString path =
-        QFileDialog::getOpenFileName(parent, caption, fileDialogFolder(), filter, nullptr, dialogOptions(options));
+    QFileDialog dialog(parent, caption, fileDialogFolder(), filter);
+    dialog.setOptions(options);
+    prepareFileDialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const QString path = run(dialog);
     rememberFileDialogChoice(path);
     return path;
 }
 
 QString existingFolder(QWidget* parent, const QString& caption, const QString& startFolder) {
-    const QString start = startFolder.isEmpty() ? fileDialogFolder() : startFolder;
-    const QString path = QFileDialog::getExistingDirectory(parent, caption, start,
-                                                           dialogOptions(QFileDialog::ShowDirsOnly));
+    QFileDialog dialog(parent, caption, startFolder.isEmpty() ? fileDialogFolder() : startFolder);
+    dialog.setOptions(QFileDialog::ShowDirsOnly);
+    prepareFileDialog(dialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    const QString path = run(dialog);
     rememberFileDialogChoice(path, true);
     return path;
 }

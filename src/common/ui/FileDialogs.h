@@ -29,5 +29,7 @@ QString existingFolder(QWidget* parent, const QString& caption, const QString& s
 
 // The options every dialog of the program gets (Qt's own dialog).
 QFileDialog::Options dialogOptions(QFileDialog::Options options = {});
+// Makes a dialog built by hand one of the program's: Qt's own, dates the Brazilian way.
+void prepareFileDialog(QFileDialog& dialog);
 
 } // namespace vexa::ui
