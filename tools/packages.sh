@@ -10,4 +10,5 @@ $SUDO apt-get install -y --no-install-recommends \
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev \
   zlib1g-dev pxlib-dev googletest libgtest-dev libbenchmark-dev \
   poppler-utils zbar-tools fonts-dejavu-core xvfb xauth \
-  dpkg-dev file x11-utils desktop-file-utils
+  dpkg-dev file x11-utils desktop-file-utils \
+  qt6-translations-l10n

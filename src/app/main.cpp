@@ -8,19 +8,18 @@
 #include "app/ui/VexaApplication.h"
 #include "common/ErrorLog.h"
 #include "common/ProgramFolder.h"
+#include "common/ui/DesktopBehaviour.h"
+#include "common/ui/FileDialogs.h"
 #include "common/ui/MessageBoxPrompter.h"
 #include "storage/DataModule.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QTimer>
-#include <QTranslator>
 
 using namespace vexa;
 
@@ -75,12 +74,10 @@ int main(int argc, char** argv) {
 
     // 3. Application title, dates in the Brazilian way.
     QCoreApplication::setApplicationName(kAppTitle);
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    // Qt's own texts (file dialogs, edit menus) in Portuguese where the translation is installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTexts);
+    // Dates the Brazilian way, Qt's own dialogs in Portuguese, radio arrows
+    // that select; file dialogs start in the program folder.
+    ui::installDesktopBehaviour(application);
+    ui::setFileDialogHome(folder.root());
 
     // 4. The data module: the error handler first, then the start-up upgrade.
     app::installErrorHandler(folder, prompter);

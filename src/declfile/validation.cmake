@@ -1,5 +1,6 @@
 # Consistency checks of a declaration before export, and their HTML report.
 target_sources(vexa_declfile PRIVATE
+  CheckNow.cpp CheckNow.h
   Validation.cpp Validation.h
   ValidationFacts.cpp ValidationFacts.h
   ValidationMessages.cpp

@@ -118,7 +118,7 @@ TEST(DigitsLineEdit, TakesOnlyDigits) {
     EXPECT_EQ(year->text(), QStringLiteral("2024"));
 }
 
-TEST(MoneyLineEdit, EditedWithoutSeparatorsShownWithThem) {
+TEST(MoneyLineEdit, TypedAndShownWithThousandsPoints) {
     Form form;
     auto* amount = form.add(new MoneyLineEdit);
     auto* other = form.add(new QLineEdit);
@@ -129,21 +129,38 @@ TEST(MoneyLineEdit, EditedWithoutSeparatorsShownWithThem) {
     amount->setValue(1234567.8);
     EXPECT_EQ(amount->text(), QStringLiteral("1.234.567,80"));
     amount->setFocus();
-    EXPECT_EQ(amount->text(), QStringLiteral("1234567,80"));
+    EXPECT_EQ(amount->text(), QStringLiteral("1.234.567,80")) << "the amount reads the same while edited";
     EXPECT_EQ(edited.count(), 0);
 
+    // The points follow the digits as they are typed; a letter and a third decimal are refused.
     amount->selectAll();
-    QTest::keyClicks(amount, "2500,5x9");   // a letter is refused, a third decimal too
-    EXPECT_EQ(amount->text(), QStringLiteral("2500,59"));
+    QTest::keyClicks(amount, "48906,7x29");
+    EXPECT_EQ(amount->text(), QStringLiteral("48.906,72"));
+    // A digit put in the middle regroups the amount and the cursor stays after it.
+    amount->setCursorPosition(1);
+    QTest::keyClick(amount, '1');
+    EXPECT_EQ(amount->text(), QStringLiteral("418.906,72"));
+    EXPECT_EQ(amount->cursorPosition(), 2);
+    QTest::keyClick(amount, Qt::Key_Backspace);
+    EXPECT_EQ(amount->text(), QStringLiteral("48.906,72"));
     other->setFocus();
-    EXPECT_DOUBLE_EQ(amount->value(), 2500.59);
-    EXPECT_EQ(amount->text(), QStringLiteral("2.500,59"));
+    EXPECT_DOUBLE_EQ(amount->value(), 48906.72);
     ASSERT_EQ(edited.count(), 1);
+
+    // The keypad's point at the end of an amount without decimals is its comma.
+    amount->setFocus();
+    amount->selectAll();
+    QTest::keyClicks(amount, "2500.5");
+    EXPECT_EQ(amount->text(), QStringLiteral("2.500,5"));
+    other->setFocus();
+    EXPECT_DOUBLE_EQ(amount->value(), 2500.5);
+    EXPECT_EQ(amount->text(), QStringLiteral("2.500,50"));
+    ASSERT_EQ(edited.count(), 2);
 
     // Leaving without a change says nothing; clearing the text blanks the amount.
     amount->setFocus();
     other->setFocus();
-    EXPECT_EQ(edited.count(), 1);
+    EXPECT_EQ(edited.count(), 2);
     amount->setFocus();
     amount->selectAll();
     QTest::keyClick(amount, Qt::Key_Delete);

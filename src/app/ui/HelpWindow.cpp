@@ -3,6 +3,7 @@
 #include "app/ui/ProgramConfig.h"
 #include "app/ui/WindowPlacement.h"
 #include "common/ErrorLog.h"
+#include "common/ui/DesktopBehaviour.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,6 +26,7 @@ HelpWindow::HelpWindow(const ProgramFolder& folder, const QString& page, bool sh
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     closeAction_ = bar->addAction(QStringLiteral("&Fechar"));
     closeAction_->setObjectName(QStringLiteral("btnFechar"));
+    ui::showAccessKey(closeAction_);   // Alt+F closes
     bar->addSeparator();
     hideBox_ = new QCheckBox(QStringLiteral("Não exibir esta janela novamente"), bar);
     hideBox_->setObjectName(QStringLiteral("chkNaoExibir"));

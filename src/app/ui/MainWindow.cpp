@@ -1,16 +1,19 @@
 #include "app/ui/MainWindow.h"
 
+
 #include "app/ui/AboutBox.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/IndexProgressWindow.h"
 #include "app/ui/ProgramConfig.h"
 #include "common/ErrorLog.h"
+#include "common/ui/DesktopBehaviour.h"
 #include "storage/DataModule.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
@@ -23,12 +26,11 @@ namespace vexa::app {
 
 
 namespace {
-// A toolbar button shows its caption's underlined letter and answers Alt+letter,
-// except where the letter is a menu title's (Alt+C stays with "&Cadastro").
-void showMnemonic(QAction* action) {
-    const QKeySequence key = QKeySequence::mnemonic(action->text());
-    if (key == QKeySequence(Qt::ALT | Qt::Key_C) || key == QKeySequence(Qt::ALT | Qt::Key_F)) return;
-    action->setIconText(action->text());
+// Alt+C, the access key of both the toolbar's "&Contribuintes" and the menu
+// "&Cadastro": the toolbar button, the command a clerk uses all day, takes it
+// (the menu still opens by Alt, then C, or by a click).
+bool isAltC(const QKeyEvent* key) {
+    return key->key() == Qt::Key_C && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
 }
 } // namespace
 
@@ -59,6 +61,7 @@ MainWindow::MainWindow(const ProgramFolder& folder, Prompter& prompter, QWidget*
 
     buildToolBar();
     buildMenu();
+    qApp->installEventFilter(this);
 
     panels_[0] = new QLabel(this);
     panels_[0]->setObjectName(QStringLiteral("StatusPanel0"));
@@ -69,7 +72,22 @@ MainWindow::MainWindow(const ProgramFolder& folder, Prompter& prompter, QWidget*
     statusBar()->addWidget(panels_[1], 1);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && isAltC(static_cast<QKeyEvent*>(event))) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && !QApplication::activePopupWidget()) {
+            event->accept();
+            if (type == QEvent::KeyPress) {
+                if (QAction* action = findChild<QAction*>(QStringLiteral("btnContribuintes"))) action->trigger();
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
 QAction* MainWindow::commandAction(const QString& caption, const QString& hint, Command command) {
     auto* action = new QAction(caption, this);
@@ -109,7 +127,7 @@ void MainWindow::buildToolBar() {
         action->setObjectName(QLatin1String(b.name));
         // The standalone slip keeps its button, hidden: no button or menu item opens it.
         if (b.command == Command::DareAvulso) action->setVisible(false);
-        showMnemonic(action);
+        ui::showAccessKey(action);
         toolBar_->addAction(action);
     }
     auto* exit = new QAction(QStringLiteral("Sai&r"), this);
@@ -117,7 +135,7 @@ void MainWindow::buildToolBar() {
     exit->setToolTip(QStringLiteral("Finaliza o Programa"));
     exit->setStatusTip(QStringLiteral("Finaliza o Programa"));
     connect(exit, &QAction::triggered, this, &MainWindow::exitProgram);
-    showMnemonic(exit);
+    ui::showAccessKey(exit);
     toolBar_->addAction(exit);
 }
 

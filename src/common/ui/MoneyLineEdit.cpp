@@ -3,50 +3,76 @@
 #include "common/Money.h"
 
 #include <QFocusEvent>
-#include <QValidator>
+#include <algorithm>
 
 namespace vexa {
 
-namespace {
-// Digits, points, at most one decimal comma with up to two decimals after it, and a
-// leading minus when allowed. The shown form "1.234,50" passes too; Money reads both.
-class AmountValidator : public QValidator {
-public:
-    AmountValidator(const bool& allowNegative, QObject* parent)
-        : QValidator(parent), allowNegative_(allowNegative) {}
+QValidator::State GroupedAmountValidator::validate(QString& input, int& pos) const {
+    QString text = input;
+    int cursor = pos;
+    if (!text.contains(QLatin1Char(',')) && text.endsWith(QLatin1Char('.')) && cursor == text.size())
+        text[text.size() - 1] = QLatin1Char(',');
 
-    State validate(QString& input, int&) const override {
-        int commas = 0;
-        int decimals = 0;
-        for (int i = 0; i < input.size(); ++i) {
-            const QChar c = input[i];
-            if (c == QLatin1Char('-') && i == 0 && allowNegative_) continue;
-            if (c == QLatin1Char('.')) continue;
-            if (c == QLatin1Char(',')) {
-                if (++commas > 1) return Invalid;
-                continue;
-            }
-            if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
-            if (commas && ++decimals > 2) return Invalid;
+    bool negative = false;
+    QString integer;
+    QString fraction;
+    int commas = 0;
+    int keptBeforeCursor = 0;   // digits, comma and sign left of the cursor
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('.')) continue;   // the points are set again below
+        if (c == QLatin1Char('-')) {
+            if (i != 0 || !allowNegative_) return Invalid;
+            negative = true;
+        } else if (c == QLatin1Char(',')) {
+            if (++commas > 1) return Invalid;
+        } else if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            (commas ? fraction : integer) += c;
+        } else {
+            return Invalid;
         }
-        return Acceptable;
+        if (i < cursor) ++keptBeforeCursor;
     }
+    if (fraction.size() > 2) return Invalid;
+    // Leading zeros go, but one stays before the comma.
+    int zeros = 0;
+    while (zeros < integer.size() - 1 && integer[zeros] == QLatin1Char('0')) ++zeros;
+    if (zeros > 0) {
+        integer.remove(0, zeros);
+        keptBeforeCursor = std::max(keptBeforeCursor - zeros, int(negative));
+    }
+    if (integer.size() > maxIntegerDigits_) return Invalid;
 
-private:
-    const bool& allowNegative_;
-};
-} // namespace
+    QString out;
+    if (negative) out += QLatin1Char('-');
+    for (int i = 0; i < integer.size(); ++i) {
+        if (i > 0 && (integer.size() - i) % 3 == 0) out += QLatin1Char('.');
+        out += integer[i];
+    }
+    if (commas) out += QLatin1Char(',') + fraction;
+
+    int newPos = 0;
+    for (int kept = 0; newPos < out.size() && kept < keptBeforeCursor; ++newPos)
+        if (out[newPos] != QLatin1Char('.')) ++kept;
+    input = out;
+    pos = newPos;
+    return Acceptable;
+}
 
 MoneyLineEdit::MoneyLineEdit(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setMaxLength(18);
-    setValidator(new AmountValidator(allowNegative_, this));
+    setMaxLength(24);
+    validator_ = new GroupedAmountValidator(this);
+    setValidator(validator_);
     connect(this, &QLineEdit::editingFinished, this, [this] {
         if (hasFocus()) takeTypedText();   // Enter: the amount counts at once
     });
 }
 
-void MoneyLineEdit::setAllowNegative(bool allow) { allowNegative_ = allow; }
+void MoneyLineEdit::setAllowNegative(bool allow) {
+    allowNegative_ = allow;
+    validator_->setAllowNegative(allow);
+}
 
 void MoneyLineEdit::setValue(double value) {
     value_ = money::round2(value);
@@ -65,7 +91,7 @@ void MoneyLineEdit::showValue() {
         setText(QString());
         return;
     }
-    setText(hasFocus() ? money::editText(value_) : money::format(value_));
+    setText(money::format(value_));
 }
 
 void MoneyLineEdit::takeTypedText() {
@@ -84,8 +110,8 @@ void MoneyLineEdit::takeTypedText() {
 }
 
 void MoneyLineEdit::focusInEvent(QFocusEvent* event) {
-    // The amount is edited without thousands points.
-    if (!blank_) setText(money::editText(value_));
+    // The amount is edited as it is shown, thousands points included.
+    if (!blank_) setText(money::format(value_));
     QLineEdit::focusInEvent(event);
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) selectAll();
 }

@@ -1,11 +1,29 @@
 #pragma once
-// An amount in reais: typed without thousands points ("1234,50"), shown
-// "###,###,###,##0.00" ("1.234,50") once the focus leaves. Reading, rounding
-// and display all go through the Money module.
+// An amount in reais, shown "###,###,###,##0.00" ("1.234,50") also while it
+// is typed: the thousands points follow the digits as they are typed, so the
+// amount reads the same in the edit and out of it. Reading, rounding and
+// display all go through the Money module.
 
 #include <QLineEdit>
+#include <QValidator>
 
 namespace vexa {
+
+// Digits, at most one decimal comma with up to two decimals after it, and a
+// leading minus when allowed; the thousands points are set again after every
+// key (the cursor stays after the same digit). A point typed at the end of an
+// amount that has no comma yet is its decimal comma (the numeric keypad).
+class GroupedAmountValidator : public QValidator {
+public:
+    explicit GroupedAmountValidator(QObject* parent = nullptr) : QValidator(parent) {}
+    void setAllowNegative(bool allow) { allowNegative_ = allow; }
+    void setMaxIntegerDigits(int digits) { maxIntegerDigits_ = digits; }
+    State validate(QString& input, int& pos) const override;
+
+private:
+    bool allowNegative_ = false;
+    int maxIntegerDigits_ = 15;
+};
 
 class MoneyLineEdit : public QLineEdit {
     Q_OBJECT
@@ -33,6 +51,7 @@ private:
     void takeTypedText();
     void showValue();
 
+    GroupedAmountValidator* validator_ = nullptr;
     double value_ = 0.0;
     bool blank_ = true;
     bool allowNegative_ = false;

@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -50,7 +51,9 @@ FrmVexas::FrmVexas(Prompter& prompter, QWidget* parent) : QDialog(parent), promp
     setObjectName(QStringLiteral("FrmVexas"));
     setWindowTitle(QStringLiteral("Cadastro de VEXA Eletrônica"));
     setStyleSheet(sheetStyleSheet());
-    setSizeGripEnabled(false);
+    // The screen may be maximised: its grids grow with it.
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setSizeGripEnabled(true);
 
     taxpayerSearcher_ = [](QWidget* p) { return registry::ui::searchTaxpayer(p); };
     declarationSearcher_ = [](QWidget* p) { return FrmLocalizarVexa::pick(p); };
@@ -62,6 +65,7 @@ FrmVexas::FrmVexas(Prompter& prompter, QWidget* parent) : QDialog(parent), promp
     ecfEditor_ = plugEcfEditor();
     slips_ = plugSlips();
     print_ = plugPrint();
+    validate_ = plugValidate();
     rectify_ = plugRectify();
 
     auto* layout = new QVBoxLayout(this);
@@ -81,7 +85,7 @@ FrmVexas::FrmVexas(Prompter& prompter, QWidget* parent) : QDialog(parent), promp
     timer_->setInterval(500);
     connect(timer_, &QTimer::timeout, this, &FrmVexas::tick);
 
-    resize(kScreenWidth, sheetHeight(Sheet::Itens2a39));
+    resize(kScreenWidth, defaultHeight(Sheet::Itens2a39));
     showNothing();
 }
 
@@ -170,6 +174,7 @@ void FrmVexas::buildSheets() {
     connect(s0->ecfButton(), &QPushButton::clicked, this, &FrmVexas::editarEcf);
     connect(s0->rectifyButton(), &QPushButton::clicked, this, &FrmVexas::retificar);
     connect(s0->printButton(), &QPushButton::clicked, this, &FrmVexas::imprimir);
+    connect(s0->validateButton(), &QPushButton::clicked, this, &FrmVexas::validar);
     connect(s0->previousButton(), &QPushButton::clicked, this, &FrmVexas::anterior);
     connect(s0->nextButton(), &QPushButton::clicked, this, &FrmVexas::proxima);
     connect(s0, &SheetIdentificacao::leftSaldoFinal, this, &FrmVexas::onLeftSaldoFinal);
@@ -214,6 +219,13 @@ SheetDeclarante* FrmVexas::declarante() const {
     return qobject_cast<SheetDeclarante*>(sheetWidget(Sheet::Itens17a184));
 }
 
+int FrmVexas::defaultHeight(Sheet sheet) const {
+    // The sheet's own height, or more where its grids need it (three whole rows each).
+    const QWidget* bar = findChild<QFrame*>(QStringLiteral("pnlBotoes"));
+    const int chrome = (bar ? bar->sizeHint().height() : 0) + tabs_->tabBar()->sizeHint().height() + 6;
+    return std::max(sheetHeight(sheet), chrome + sheets_[size_t(sheet)]->minimumSizeHint().height());
+}
+
 Sheet FrmVexas::currentSheet() const { return Sheet(tabs_->currentIndex()); }
 VexaSheet* FrmVexas::activeSheet() const { return sheetWidget(currentSheet()); }
 
@@ -237,7 +249,10 @@ bool FrmVexas::mayChangeSheet(int from, int to) {
 
 void FrmVexas::sheetChanged(int index) {
     const Sheet sheet = Sheet(index);
-    resize(kScreenWidth, sheetHeight(sheet));
+    // Each sheet has its height; a screen the user sized or maximised keeps its size.
+    if (!isMaximized() && !isFullScreen() && size() == QSize(kScreenWidth, defaultHeight(shownSheet_)))
+        resize(kScreenWidth, defaultHeight(sheet));
+    shownSheet_ = sheet;
     sheets_[size_t(index)]->sheetShown();
     if (sheet == Sheet::Itens2a39 && context_.hasDeclaration() && pageChange_)
         identificacao()->saldoInicialEdit()->setFocus(Qt::OtherFocusReason);
@@ -279,6 +294,8 @@ void FrmVexas::applyState() {
     if (!s0) return;
     s0->rectifyButton()->setEnabled(c.retificar);
     s0->printButton()->setEnabled(c.imprimir);
+    // Checking reads the stored declaration: offered when printing is.
+    s0->validateButton()->setEnabled(c.imprimir);
     s0->previousButton()->setEnabled(c.anterior);
     s0->nextButton()->setEnabled(c.proxima);
     s0->ieEdit()->setEnabled(c.keyFields);

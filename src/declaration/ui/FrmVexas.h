@@ -23,7 +23,7 @@
 //
 // PLUGGING AN EDITOR IN. The list editors of sheet "Itens 5 - 8.7" (5.2.1,
 // 6.2.1, 7.2.1, 7.6.1, 7.9.1, 7.13.1), the TARE and ECF editors, "&DARE",
-// "&Imprimir VEXA" and "Re&tificar VEXA" come from FrmVexasPlugs.h (one file
+// "&Imprimir VEXA", "Validar VEXA" and "Re&tificar VEXA" come from FrmVexasPlugs.h (one file
 // per area). A list editor answers the list's total when it closes; the
 // screen hides itself while it is open, then writes the total into the
 // declaration row and posts it at once (openListEditor()). Anything else that
@@ -98,6 +98,8 @@ public:
     void dare();
     void retificar();
     void imprimir();
+    // "Validar VEXA": the export's checks on the stored declaration, nothing written.
+    void validar();
     void anterior();
     void proxima();
     void procurarContribuinte();
@@ -122,6 +124,7 @@ public:
     void setEcfEditor(DeclarationAction action) { ecfEditor_ = std::move(action); }
     void setSlipsScreen(DeclarationAction action) { slips_ = std::move(action); }
     void setPrinter(DeclarationAction action) { print_ = std::move(action); }
+    void setValidator(DeclarationAction action) { validate_ = std::move(action); }
     void setRectifier(DeclarationAction action) { rectify_ = std::move(action); }
     using TaxpayerSearcher = std::function<std::optional<QString>(QWidget* parent)>;
     void setTaxpayerSearcher(TaxpayerSearcher searcher) { taxpayerSearcher_ = std::move(searcher); }
@@ -148,6 +151,8 @@ private:
     void connectSheet(VexaSheet* sheet);
     void showAgain();   // after hiding for another screen
     VexaSheet* activeSheet() const;
+    // The screen's height on a sheet until the user sizes it.
+    int defaultHeight(Sheet sheet) const;
 
     // FrmVexasKey.cpp: typing the key
     void enterKeyField(QWidget* field);
@@ -200,9 +205,10 @@ private:
     bool refocusing_ = false;     // the focus goes back to a field after its message
     bool leavingKey_ = false;     // a key field's exit is being handled
     bool opened_ = false;
+    Sheet shownSheet_ = Sheet::Itens2a39;   // the sheet the screen's size was set for
 
     std::map<ListEditor, ListEditorOpener> listEditors_;
-    DeclarationAction tareEditor_, ecfEditor_, slips_, print_, rectify_;
+    DeclarationAction tareEditor_, ecfEditor_, slips_, print_, validate_, rectify_;
     TaxpayerSearcher taxpayerSearcher_;
     DeclarationSearcher declarationSearcher_;
 };

@@ -268,6 +268,11 @@ void FrmVexas::runAction(const DeclarationAction& action, bool hideScreen) {
 
 void FrmVexas::dare() { runAction(slips_, /*hideScreen=*/true); }
 void FrmVexas::imprimir() { runAction(print_, false); }
+void FrmVexas::validar() {
+    // The stored declaration is the one checked; nothing is written, so nothing is read again.
+    if (!validate_ || !context_.hasDeclaration() || context_.isNew || declState_ != DeclState::Browse) return;
+    validate_(context_.key, prompter_, this);
+}
 void FrmVexas::editarTare() { runAction(tareEditor_, false); }
 void FrmVexas::editarEcf() { runAction(ecfEditor_, false); }
 

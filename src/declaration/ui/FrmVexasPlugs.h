@@ -39,6 +39,8 @@ DeclarationAction plugEcfEditor();
 // "&Imprimir VEXA", "Re&tificar VEXA".        FrmVexasPlugSlips.cpp, FrmVexasPlugPrint.cpp, FrmVexasPlugRectify.cpp
 DeclarationAction plugSlips();
 DeclarationAction plugPrint();
+// "Validar VEXA": the export's checks shown in "Validação de Dados".   FrmVexasPlugValidate.cpp
+DeclarationAction plugValidate();
 DeclarationAction plugRectify();
 
 } // namespace vexa::decl::ui

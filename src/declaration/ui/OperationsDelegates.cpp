@@ -1,6 +1,8 @@
 #include "declaration/ui/OperationsDelegates.h"
 
 #include "common/Money.h"
+#include "common/ui/GridFit.h"
+#include "common/ui/MoneyLineEdit.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -24,18 +26,21 @@ void CfopDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, cons
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) model->setData(index, edit->text().trimmed(), Qt::EditRole);
 }
 
+MoneyDelegate::MoneyDelegate(QObject* parent) : QStyledItemDelegate(parent) { vexa::ui::markAmountDelegate(this); }
+
 QWidget* MoneyDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const {
     auto* edit = new QLineEdit(parent);
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // "##########0.00": digits, a decimal comma and two decimals, no thousands points.
-    edit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("\\d{0,13}([,.]\\d{0,2})?")), edit));
+    // The amount is typed as it is shown: the thousands points follow the digits.
+    auto* validator = new GroupedAmountValidator(edit);
+    validator->setMaxIntegerDigits(13);
+    edit->setValidator(validator);
     return edit;
 }
 
 void MoneyDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
-        edit->setText(money::editText(index.data(Qt::EditRole).toDouble()));
+        edit->setText(money::format(index.data(Qt::EditRole).toDouble()));
         edit->selectAll();
     }
 }

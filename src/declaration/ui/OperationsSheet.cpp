@@ -2,6 +2,8 @@
 
 #include "common/ErrorLog.h"
 #include "common/Money.h"
+#include "common/ui/GridFit.h"
+#include "common/ui/TypingGrid.h"
 #include "declaration/OperationRules.h"
 #include "declaration/ui/OperationsDelegates.h"
 #include "declaration/ui/OperationsModel.h"
@@ -11,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -42,7 +45,7 @@ OperationsSheet::OperationsSheet(Direction direction, Prompter& prompter, QWidge
         layout->addWidget(caption);
 
         auto* model = new OperationsModel(view, this);
-        auto* grid = new QTableView(this);
+        auto* grid = new vexa::ui::TypingGrid(this);
         grid->setObjectName(QStringLiteral("grid") + view.item());
         grid->setModel(model);
         grid->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -53,14 +56,13 @@ OperationsSheet::OperationsSheet(Direction direction, Prompter& prompter, QWidge
         auto* money = new MoneyDelegate(grid);
         for (int c = OperationsModel::ValorContabil; c <= OperationsModel::SubstituicaoTributaria; ++c)
             grid->setItemDelegateForColumn(c, money);
-        grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-        grid->horizontalHeader()->setStretchLastSection(true);
-        grid->setColumnWidth(OperationsModel::Cfop, 46);
-        grid->setColumnWidth(OperationsModel::Descricao, 140);
-        grid->setColumnWidth(OperationsModel::Domicilio, 64);
-        grid->setColumnWidth(OperationsModel::Municipio, 110);
-        for (int c = OperationsModel::ValorContabil; c <= OperationsModel::SubstituicaoTributaria; ++c)
-            grid->setColumnWidth(c, 92);
+        const int rowHeight = grid->fontMetrics().height() + 6;
+        grid->verticalHeader()->setDefaultSectionSize(rowHeight);
+        // Amounts whole, the description takes what is left (its whole text in the box below).
+        vexa::ui::fitColumns(grid, OperationsModel::Descricao);
+        // Three whole rows of a month at least, under a scroll bar when the columns need one.
+        grid->setMinimumHeight(grid->horizontalHeader()->sizeHint().height() + 3 * rowHeight +
+                               grid->horizontalScrollBar()->sizeHint().height() + 2 * grid->frameWidth() + 2);
         grid->installEventFilter(this);
         layout->addWidget(grid, 1);
         caption->setBuddy(grid);
@@ -125,13 +127,19 @@ void OperationsSheet::buildTotalsPanel() {
         {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("Total (A+B)")});
     const QString tax = direction_ == Direction::Entry ? QStringLiteral("Crédito do\nImposto")
                                                        : QStringLiteral("Débito do\nImposto");
-    totalsPanel_->setHorizontalHeaderLabels({QStringLiteral("Valor Contábil"), QStringLiteral("Base de Cálculo"), tax,
+    // The captions break as those of the grids above, so that six totals fit side by side.
+    totalsPanel_->setHorizontalHeaderLabels({QStringLiteral("Valor\nContábil"), QStringLiteral("Base de\nCálculo"), tax,
                                              QStringLiteral("Isentas ou\nNão Tributadas"), QStringLiteral("Outras"),
                                              QStringLiteral("Substituição\nTributária")});
-    totalsPanel_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     const int rowHeight = totalsPanel_->fontMetrics().height() + 6;
     totalsPanel_->verticalHeader()->setDefaultSectionSize(rowHeight);
-    totalsPanel_->setFixedHeight(rowHeight * 5 + 8);
+    totalsPanel_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    vexa::ui::setAmountColumns(totalsPanel_, {0, 1, 2, 3, 4, 5});
+    vexa::ui::fitColumns(totalsPanel_);
+    // Room for the scroll bar that totals of tens of billions would need.
+    totalsPanel_->setFixedHeight(totalsPanel_->horizontalHeader()->sizeHint().height() + 3 * rowHeight +
+                                 totalsPanel_->horizontalScrollBar()->sizeHint().height() +
+                                 2 * totalsPanel_->frameWidth() + 2);
     for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < kAmountCount; ++c) {
             auto* item = new QTableWidgetItem;

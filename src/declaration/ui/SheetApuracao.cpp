@@ -137,6 +137,8 @@ QWidget* SheetApuracao::buildGroup(const QString& title, const QString& firstIte
         auto* number = new QLabel(item.number, box);
         auto* text = itemLabel(item.text, box);
         text->setObjectName(QStringLiteral("lbl") + item.column);
+        // A long caption goes on two lines rather than be cut beside a wide amount.
+        text->setWordWrap(true);
         MoneyLineEdit* edit = amountField(QStringLiteral("Edt") + item.column, box, 105);
         if (item.kind != Kind::Typed) setReadOnlyField(edit, true);
         if (item.kind == Kind::Computed || item.kind == Kind::Carried || item.kind == Kind::ListTotal)

@@ -1,4 +1,5 @@
 #include "declaration/ui/SheetEncerrantes.h"
+#include "common/ui/GridFit.h"
 
 #include "common/ErrorLog.h"
 #include "declaration/ui/FrmProdutoAnterior.h"
@@ -78,11 +79,7 @@ SheetEncerrantes::SheetEncerrantes(Prompter& prompter, QWidget* parent)
     auto* readings = new DigitsDelegate(9, nozzles_);
     for (int c : {EncerrantesModel::LeituraInicial, EncerrantesModel::LeituraFinal, EncerrantesModel::VolComInterv})
         g->setItemDelegateForColumn(c, readings);
-    g->setColumnWidth(EncerrantesModel::NSerieBomba, 105);
-    g->setColumnWidth(EncerrantesModel::NBico, 60);
-    g->setColumnWidth(EncerrantesModel::Produto, 200);
-    for (int c : {EncerrantesModel::LeituraInicial, EncerrantesModel::LeituraFinal, EncerrantesModel::VolSemInterv})
-        g->setColumnWidth(c, 100);
+    vexa::ui::fitColumns(g, EncerrantesModel::Produto);
     g->horizontalHeader()->setMinimumHeight(g->fontMetrics().height() * 2 + 8);
     g->setMinimumHeight(150);
     v->addWidget(nozzles_, 3);
@@ -94,8 +91,7 @@ SheetEncerrantes::SheetEncerrantes(Prompter& prompter, QWidget* parent)
     t->setItemDelegateForColumn(EstTanqueModel::Tanque, new DigitsDelegate(4, tanks_));
     t->setItemDelegateForColumn(EstTanqueModel::Produto, new PickerDelegate(productEntries(), true, tanks_));
     t->setItemDelegateForColumn(EstTanqueModel::Quantidade, new DigitsDelegate(9, tanks_));
-    t->setColumnWidth(EstTanqueModel::Tanque, 90);
-    t->setColumnWidth(EstTanqueModel::Produto, 230);
+    vexa::ui::fitColumns(t, EstTanqueModel::Produto);
     t->setMinimumHeight(80);
     t->setMaximumHeight(110);
     v->addWidget(tanks_, 1);

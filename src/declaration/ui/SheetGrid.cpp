@@ -1,5 +1,7 @@
 #include "declaration/ui/SheetGrid.h"
 
+#include "common/ui/GridFit.h"
+
 #include "declaration/ui/ListGrid.h"
 #include "declaration/ui/VexaSheet.h"
 
@@ -28,7 +30,7 @@ SheetGrid::SheetGrid(ListEditorModel* model, Prompter& prompter, const QString& 
     grid_ = new ListGrid(this);
     grid_->setModel(model_);
     grid_->installEventFilter(this);
-    grid_->horizontalHeader()->setStretchLastSection(true);
+    vexa::ui::fitColumns(grid_);
     layout->addWidget(grid_, 1);
     if (caption_) caption_->setBuddy(grid_);
 

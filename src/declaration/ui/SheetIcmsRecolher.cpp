@@ -1,6 +1,8 @@
 #include "declaration/ui/SheetIcmsRecolher.h"
 
 #include "common/Money.h"
+#include "common/ui/GridFit.h"
+#include "common/ui/TypingGrid.h"
 #include "declaration/ui/DueDateDelegate.h"
 #include "declaration/ui/ChildGridGroup.h"
 #include "declaration/ui/OperationsDelegates.h"
@@ -20,7 +22,7 @@ namespace vexa::decl::ui {
 namespace {
 
 QTableView* toPayGrid(const QString& name, QWidget* parent) {
-    auto* grid = new QTableView(parent);
+    auto* grid = new vexa::ui::TypingGrid(parent);
     grid->setObjectName(name);
     grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -31,7 +33,6 @@ QTableView* toPayGrid(const QString& name, QWidget* parent) {
     const int rowHeight = grid->fontMetrics().height() + 6;
     grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid->verticalHeader()->setFixedWidth(22);
-    grid->horizontalHeader()->setStretchLastSection(true);
     // Five due dates fit without scrolling.
     grid->setFixedHeight(rowHeight * (kMaxToPayRows + 1) + 6);
     return grid;
@@ -72,7 +73,7 @@ SheetIcmsRecolher::SheetIcmsRecolher(Prompter& prompter, QWidget* parent)
             models_[k] = new ToPayModel(kind, this);
             grids_[k] = toPayGrid(QStringLiteral("grid") + toPayItem(kind), box);
             group_->add(grids_[k], models_[k], [](QChar c) { return c.isDigit(); });
-            grids_[k]->setColumnWidth(ToPayModel::Vencimento, 90);
+            vexa::ui::fitColumns(grids_[k]);
             captions_[k]->setBuddy(grids_[k]);
             grid->addWidget(grids_[k], 1, 1 + i);
 

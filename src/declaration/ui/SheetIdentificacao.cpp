@@ -261,14 +261,17 @@ QWidget* SheetIdentificacao::buildButtons() {
     h->setContentsMargins(0, 0, 0, 0);
     btnRetificar_ = sheetButton(QStringLiteral("Re&tificar VEXA"), QStringLiteral("btnRetificar"), box);
     btnImprimir_ = sheetButton(QStringLiteral("&Imprimir VEXA"), QStringLiteral("btnImprimir"), box);
+    btnValidar_ = sheetButton(QStringLiteral("&Validar VEXA"), QStringLiteral("btnValidar"), box);
+    btnValidar_->setToolTip(QStringLiteral("Verifica a VEXA sem gravar o arquivo"));
     btnAnterior_ = sheetButton(QStringLiteral("&<< VEXA Anterior"), QStringLiteral("btnAnterior"), box);
     btnProxima_ = sheetButton(QStringLiteral("Próxima VEXA>&>"), QStringLiteral("btnProxima"), box);
-    for (QPushButton* b : {btnRetificar_, btnImprimir_, btnAnterior_, btnProxima_}) {
+    for (QPushButton* b : {btnRetificar_, btnImprimir_, btnValidar_, btnAnterior_, btnProxima_}) {
         b->setFocusPolicy(Qt::NoFocus);
         b->setMinimumWidth(130);
     }
     h->addWidget(btnRetificar_);
     h->addWidget(btnImprimir_);
+    h->addWidget(btnValidar_);
     h->addStretch(1);
     h->addWidget(btnAnterior_);
     h->addWidget(btnProxima_);

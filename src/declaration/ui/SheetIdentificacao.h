@@ -41,6 +41,7 @@ public:
     QPushButton* ecfButton() const { return btnEcf_; }
     QPushButton* rectifyButton() const { return btnRetificar_; }
     QPushButton* printButton() const { return btnImprimir_; }
+    QPushButton* validateButton() const { return btnValidar_; }
     QPushButton* previousButton() const { return btnAnterior_; }
     QPushButton* nextButton() const { return btnProxima_; }
     bool isKeyField(const QWidget* w) const;
@@ -125,6 +126,7 @@ private:
 
     QPushButton* btnRetificar_ = nullptr;
     QPushButton* btnImprimir_ = nullptr;
+    QPushButton* btnValidar_ = nullptr;
     QPushButton* btnAnterior_ = nullptr;
     QPushButton* btnProxima_ = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "declaration/ui/SheetInfoAlcool.h"
+#include "common/ui/GridFit.h"
 
 #include "common/Masks.h"
 #include "declaration/StateMovement.h"
@@ -52,11 +53,7 @@ SheetInfoAlcool::SheetInfoAlcool(Prompter& prompter, QWidget* parent)
     g->setItemDelegateForColumn(InfoAlcoolModel::UfOrigem, new PickerDelegate(stateEntries(), true, grid_));
     g->setItemDelegateForColumn(InfoAlcoolModel::ValorUnitario, new DecimalDelegate(4, grid_));
     g->setItemDelegateForColumn(InfoAlcoolModel::Quantidade, new DecimalDelegate(0, grid_));
-    g->setColumnWidth(InfoAlcoolModel::NNotaFiscal, 110);
-    g->setColumnWidth(InfoAlcoolModel::DtEmissao, 110);
-    g->setColumnWidth(InfoAlcoolModel::Cnpj, 150);
-    g->setColumnWidth(InfoAlcoolModel::UfOrigem, 100);
-    g->setColumnWidth(InfoAlcoolModel::ValorUnitario, 130);
+    vexa::ui::fitColumns(g);
     g->horizontalHeader()->setMinimumHeight(g->fontMetrics().height() * 2 + 8);
     v->addWidget(grid_, 1);
 

@@ -3,6 +3,7 @@
 #include "common/ErrorLog.h"
 #include "common/Masks.h"
 #include "common/Money.h"
+#include "common/ui/GridFit.h"
 #include "declaration/ui/ListGrid.h"
 #include "declaration/ui/MercadMuniModel.h"
 #include "declaration/ui/SheetDelegates.h"
@@ -47,12 +48,7 @@ SheetMercadMuni::SheetMercadMuni(Prompter& prompter, std::function<void()> save,
     g->setItemDelegateForColumn(MercadMuniModel::Notas, button);
     // Opens once the click that asked for it is over.
     connect(button, &ButtonDelegate::clicked, this, [this](int row) { openInvoices(row); }, Qt::QueuedConnection);
-    g->setColumnWidth(MercadMuniModel::IEEmpresa, 125);
-    g->setColumnWidth(MercadMuniModel::Domicilio, 70);
-    g->setColumnWidth(MercadMuniModel::CidadeDomicilio, 130);
-    g->setColumnWidth(MercadMuniModel::MunicipioCodigo, 75);
-    g->setColumnWidth(MercadMuniModel::MunicipioNome, 140);
-    g->setColumnWidth(MercadMuniModel::Notas, 95);
+    vexa::ui::fitColumns(g, MercadMuniModel::MunicipioNome);
     g->horizontalHeader()->setMinimumHeight(g->fontMetrics().height() * 2 + 8);
     v->addWidget(grid_, 1);
 

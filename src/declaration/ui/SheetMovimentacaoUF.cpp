@@ -1,6 +1,8 @@
 #include "declaration/ui/SheetMovimentacaoUF.h"
 
 #include "common/Money.h"
+#include "common/ui/GridFit.h"
+#include "common/ui/TypingGrid.h"
 #include "declaration/ui/ChildGridGroup.h"
 #include "declaration/ui/OperationsDelegates.h"
 #include "declaration/ui/UfPickerDelegate.h"
@@ -51,7 +53,7 @@ SheetMovimentacaoUF::SheetMovimentacaoUF(Prompter& prompter, QWidget* parent)
         layout->addWidget(caption);
 
         models_[d] = new StateMovementModel(direction, this);
-        auto* grid = new QTableView(this);
+        auto* grid = new vexa::ui::TypingGrid(this);
         grids_[d] = grid;
         grid->setObjectName(direction == Direction::Entry ? QStringLiteral("gridItem11") : QStringLiteral("gridItem12"));
         grid->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -66,15 +68,13 @@ SheetMovimentacaoUF::SheetMovimentacaoUF(Prompter& prompter, QWidget* parent)
         grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
         grid->verticalHeader()->setFixedWidth(26);
         grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-        // The columns fit the screen's 800 pixels without scrolling.
-        QFont headerFont = grid->horizontalHeader()->font();
-        headerFont.setPointSizeF(headerFont.pointSizeF() * 0.85);
-        grid->horizontalHeader()->setFont(headerFont);
-        const int amountWidth = direction == Direction::Entry ? 106 : 71;
-        grid->setColumnWidth(StateMovementModel::Uf, 44);
-        grid->setColumnWidth(StateMovementModel::Domicilio, 58);
-        for (int c = StateMovementModel::FirstAmount; c < models_[d]->columnCount(); ++c)
-            grid->setColumnWidth(c, amountWidth);
+        // Amounts whole; the state column as wide as the totals lines under it.
+        vexa::ui::fitColumns(grid);
+        QFont boldCell = grid->font();
+        boldCell.setBold(true);
+        int labels = 0;
+        for (const QString& line : kTotalLines) labels = std::max(labels, vexa::ui::cellWidthFor(grid, line, boldCell));
+        vexa::ui::setMinimumColumnWidth(grid, StateMovementModel::Uf, labels);
         caption->setBuddy(grid);
         layout->addWidget(grid, 1);
 
@@ -157,6 +157,12 @@ void SheetMovimentacaoUF::showTotals() {
             panels_[d]->item(0, c)->setText(money::format(t.a[a]));
             panels_[d]->item(1, c)->setText(money::format(t.b[a]));
             panels_[d]->item(2, c)->setText(money::format(t.total[a]));
+            // The column above is as wide as its widest total.
+            int widest = 0;
+            for (int line = 0; line < 3; ++line)
+                widest = std::max(widest, vexa::ui::cellWidthFor(panels_[d], panels_[d]->item(line, c)->text(),
+                                                                 panels_[d]->font()));
+            vexa::ui::setMinimumColumnWidth(grids_[d], c, widest);
         }
     }
 }

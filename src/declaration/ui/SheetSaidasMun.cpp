@@ -1,6 +1,7 @@
 #include "declaration/ui/SheetSaidasMun.h"
 
 #include "common/Money.h"
+#include "common/ui/GridFit.h"
 #include "declaration/ui/ListGrid.h"
 #include "declaration/ui/OperationsDelegates.h"
 #include "declaration/ui/SaidasMunModel.h"
@@ -54,10 +55,7 @@ SheetSaidasMun::SheetSaidasMun(Prompter& prompter, QWidget* parent)
     auto* money = new MoneyDelegate(grid_);
     g->setItemDelegateForColumn(SaidasMunModel::VlrContabil, money);
     g->setItemDelegateForColumn(SaidasMunModel::Devolucoes, money);
-    g->setColumnWidth(SaidasMunModel::Municipio, 230);
-    g->setColumnWidth(SaidasMunModel::Domicilio, 70);
-    g->setColumnWidth(SaidasMunModel::CidadeDomicilio, 160);
-    for (int c : {SaidasMunModel::VlrContabil, SaidasMunModel::Devolucoes}) g->setColumnWidth(c, 130);
+    vexa::ui::fitColumns(g, SaidasMunModel::Municipio);
     v->addWidget(grid_, 1);
 
     auto* totals = new QGridLayout;

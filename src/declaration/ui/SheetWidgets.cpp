@@ -4,6 +4,7 @@
 #include "common/ui/MoneyLineEdit.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -22,7 +23,10 @@ QLineEdit* lookupField(const QString& objectName, QWidget* parent, int width) {
 MoneyLineEdit* amountField(const QString& objectName, QWidget* parent, int width) {
     auto* e = new MoneyLineEdit(parent);
     e->setObjectName(objectName);
-    e->setFixedWidth(width);
+    // Never narrower than a total of tens of billions, sign included, shown whole.
+    const QMargins m = e->textMargins();
+    const int widest = e->fontMetrics().horizontalAdvance(QStringLiteral("-99.999.999.999,99")) + m.left() + m.right() + 14;
+    e->setFixedWidth(std::max(width, widest));
     e->setValue(0);
     return e;
 }

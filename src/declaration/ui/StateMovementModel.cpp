@@ -68,7 +68,12 @@ QVariant StateMovementModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        if (c == Uf) return r.uf;
+        if (c == Uf) {
+            // Shown as every sheet shows a state: its letters beside its code ("AL 14").
+            if (role == Qt::EditRole || r.uf.isEmpty()) return r.uf;
+            const QString letters = storage::LetterStateCode(r.uf);
+            return letters.isEmpty() ? r.uf : letters + QLatin1Char(' ') + r.uf;
+        }
         if (c == Domicilio) return r.domicilioFiscal;
         if (role == Qt::EditRole) return r.amount(amountOf(c));
         return money::format(r.amount(amountOf(c)));

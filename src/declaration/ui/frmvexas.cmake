@@ -6,6 +6,7 @@ target_sources(vexa_declaration_ui PRIVATE
   FrmVexasKey.cpp
   FrmVexasPlugs.h
   FrmVexasPlugPrint.cpp
+  FrmVexasPlugValidate.cpp
   FrmVexasPlugRectify.cpp
   FrmVexasPlugSlips.cpp
   FrmVexasPlugEcfTare.cpp

@@ -4,6 +4,7 @@
 #include "common/ErrorLog.h"
 #include "common/Masks.h"
 #include "common/ui/EnterAsTab.h"
+#include "common/ui/FileDialogs.h"
 #include "common/ui/MaskedLineEdit.h"
 #include "common/ui/MessageBoxPrompter.h"
 #include "declfile/ExportList.h"
@@ -92,12 +93,10 @@ public:
     }
 };
 
+// Starts in the folder chosen last in any of the program's dialogs, else the program folder.
 QString defaultChoose(QWidget* parent, const QString& proposedName) {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dir.isEmpty()) dir = QDir::homePath();
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Gravar Arquivo"), QDir(dir).filePath(proposedName),
-                                        QStringLiteral("Arquivo VEXA (*.qx);;Todos os arquivos (*)"), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    return vexa::ui::saveFileName(parent, QStringLiteral("Gravar Arquivo"), proposedName,
+                            QStringLiteral("Arquivo VEXA (*.qx);;Todos os arquivos (*)"), QFileDialog::DontConfirmOverwrite);
 }
 
 } // namespace
@@ -221,8 +220,10 @@ bool FrmCopiaArquivos::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmCopiaArquivos::onFocusChanged(QWidget* old, QWidget* now) {
-    // Leaving the period field for another control of the screen, other than the list.
-    if (old != edtPeriodo_ || !now || now == lstDeclaracoes_ || !isAncestorOf(now)) return;
+    // Leaving the period field for another control of the screen, other than
+    // the list. Going to "Retornar" is leaving the screen: no list, no
+    // warning that would bring the focus back and swallow the click.
+    if (old != edtPeriodo_ || !now || now == lstDeclaracoes_ || now == btnRetornar_ || !isAncestorOf(now)) return;
     if (!isVisible()) return;
     atualizar();
 }

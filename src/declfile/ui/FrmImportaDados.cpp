@@ -1,6 +1,7 @@
 #include "declfile/ui/FrmImportaDados.h"
 
 #include "common/ui/EnterAsTab.h"
+#include "common/ui/FileDialogs.h"
 #include "common/ui/MessageBoxPrompter.h"
 #include "declfile/AccountFile.h"
 
@@ -31,9 +32,10 @@ public:
     ~BusyCursor() { QApplication::restoreOverrideCursor(); }
 };
 
-QString chooseFile(QWidget* parent, const QString& folder) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Importa arquivo de VEXA"), folder,
-                                        QStringLiteral("Arquivos Texto (*.txt);;Todos os Arquivos (*.*)"));
+// Starts in the folder chosen last in any of the program's dialogs, else the program folder.
+QString chooseFile(QWidget* parent) {
+    return vexa::ui::openFileName(parent, QStringLiteral("Importa arquivo de VEXA"),
+                            QStringLiteral("Arquivos Texto (*.txt);;Todos os Arquivos (*.*)"));
 }
 
 // The response's messages break lines with CR LF and with a lone CR; the
@@ -50,8 +52,7 @@ FrmImportaDados::FrmImportaDados(Prompter& prompter, QWidget* parent) : QDialog(
     setObjectName(QStringLiteral("FrmImportaDados"));
     setWindowTitle(QStringLiteral("Importa arquivo de VEXA"));
     setModal(true);
-    lastFolder_ = QDir::homePath();
-    chooser_ = [this](QWidget* p) { return chooseFile(p, lastFolder_); };
+    chooser_ = chooseFile;
     buildScreen();
     EnterAsTab::install(this);
 }
@@ -168,7 +169,7 @@ void FrmImportaDados::importar() {
 
 void FrmImportaDados::importarArquivo(const QString& path) {
     if (running_) return;
-    lastFolder_ = QFileInfo(path).absolutePath();
+    vexa::ui::rememberFileDialogChoice(path);
     response_->clear();
     statusPanel_->clear();
     lblArquivo_->setText(QStringLiteral("Arquivo: ") + QDir::toNativeSeparators(path));

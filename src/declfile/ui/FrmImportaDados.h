@@ -69,7 +69,6 @@ private:
     FileChooser chooser_;
     ImportObserver observer_;
     ImportResult result_;
-    QString lastFolder_;
     bool running_ = false;
     bool cancelRequested_ = false;
     int total_ = 0;

@@ -1,6 +1,9 @@
 #include "declfile/ui/FrmValidacao.h"
 
 #include "common/Cp1252.h"
+#include "common/ErrorLog.h"
+#include "declfile/CheckNow.h"
+
 
 #include <QFile>
 #include <QFrame>
@@ -87,14 +90,30 @@ FrmValidacao::FrmValidacao(QWidget* parent) : QDialog(parent) {
     connect(btnNao, &QPushButton::clicked, this, &FrmValidacao::nao);
 }
 
-bool FrmValidacao::showReport(const QString& reportPath, Mode mode) {
+void FrmValidacao::layOut(Mode mode) {
     mode_ = mode;
     answer_ = QStringLiteral("N");
     const bool alerts = mode == Mode::Alerts;
-    lblProsseguir_->setVisible(!alerts);
+    lblVerifique_->setVisible(true);
+    lblProsseguir_->setVisible(mode == Mode::Errors);
     btnRetornar_->setVisible(!alerts);
     pnlPergunta_->setVisible(alerts);
     status_->clearMessage();
+}
+
+void FrmValidacao::showCheck(const QStringList& reportLines) {
+    layOut(Mode::Check);
+    if (reportLines.isEmpty()) {
+        lblVerifique_->setVisible(false);
+        view_->setHtml(QStringLiteral("<p style=\"font-family: Verdana, Arial, Helvetica, sans-serif;\">%1</p>")
+                           .arg(kNoInconsistency.toHtmlEscaped()));
+        return;
+    }
+    view_->setHtml(reportLines.join(QStringLiteral("\r\n")));
+}
+
+bool FrmValidacao::showReport(const QString& reportPath, Mode mode) {
+    layOut(mode);
 
     QFile file(reportPath);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -126,6 +145,19 @@ void FrmValidacao::nao() {
 void FrmValidacaoPresenter::showErrors(const QString& reportPath) {
     FrmValidacao dialog(parent_);
     dialog.showReport(reportPath, FrmValidacao::Mode::Errors);
+    dialog.exec();
+}
+
+void validateDeclarationNow(const decl::DeclarationKey& key, const ProgramFolder& folder, Prompter& prompter,
+                            QWidget* parent) {
+    const DeclarationCheck check = checkDeclarationNow(key, folder, prompter);
+    if (!check.ran()) {
+        if (check.status == ExportStatus::Refused) prompter.warn(check.message);
+        else reportUnhandledError(check.message);
+        return;
+    }
+    FrmValidacao dialog(parent);
+    dialog.showCheck(checkReportLines(check.result));
     dialog.exec();
 }
 

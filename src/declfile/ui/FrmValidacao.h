@@ -3,7 +3,12 @@
 // the two labels and "Retornar"; for alerts, the first label and the question
 // panel "Deseja continuar?" with "Sim" and "Não". The dialog's answer is "N"
 // until "Sim" is pressed; "Retornar" and closing the window leave it "N".
+// For "Validar VEXA" of the declaration screen (mode Check) the report comes
+// from memory, with the first label and "Retornar" only.
 
+#include "common/ProgramFolder.h"
+#include "common/Prompter.h"
+#include "declaration/DeclarationKey.h"
 #include "declfile/ExportChecks.h"
 
 #include <QDialog>
@@ -20,7 +25,7 @@ namespace vexa::declfile::ui {
 class FrmValidacao : public QDialog {
     Q_OBJECT
 public:
-    enum class Mode { Errors, Alerts };
+    enum class Mode { Errors, Alerts, Check };
 
     explicit FrmValidacao(QWidget* parent = nullptr);
 
@@ -28,6 +33,9 @@ public:
     // dialog out for the mode. False with a message in the status bar when the
     // page cannot be read.
     bool showReport(const QString& reportPath, Mode mode);
+    // The page of "Validar VEXA" (mode Check); no lines: the text that says no
+    // message was found.
+    void showCheck(const QStringList& reportLines);
 
     Mode mode() const { return mode_; }
     // "S" after "Sim", otherwise "N".
@@ -36,6 +44,7 @@ public:
     QString reportText() const;
 
 private:
+    void layOut(Mode mode);
     void sim();
     void nao();
 
@@ -59,5 +68,11 @@ public:
 private:
     QWidget* parent_;
 };
+
+// "Validar VEXA": checks the stored declaration as the export would, writing
+// nothing, and shows the report modally over parent (a value without room in
+// the layout or a failed run: its message through the prompter).
+void validateDeclarationNow(const decl::DeclarationKey& key, const ProgramFolder& folder, Prompter& prompter,
+                            QWidget* parent);
 
 } // namespace vexa::declfile::ui

@@ -3,6 +3,7 @@
 
 #include "storage/Database.h"
 
+#include <QDir>
 #include <QSqlError>
 
 namespace vexa::test {
@@ -84,6 +85,8 @@ QStringList enabledOf(const QWidget& screen, const QStringList& names) {
 }
 
 void screenshot(QWidget& widget, const QString& file) {
+    const QString dir = qEnvironmentVariable("VEXA_SCREENSHOT_DIR");
+    if (dir.isEmpty()) return;
     settle();
     saveScreenshot(widget, file);
 }

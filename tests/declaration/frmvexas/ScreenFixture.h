@@ -82,7 +82,7 @@ inline QString focused() {
 // The names among `names` whose controls are enabled, in the given order.
 QStringList enabledOf(const QWidget& screen, const QStringList& names);
 
-// Grabs the widget into /tmp/<file>.png for a look at the layout.
+// Grabs the widget into <file>.png of the folder VEXA_SCREENSHOT_DIR names (nothing when unset).
 void screenshot(QWidget& widget, const QString& file);
 
 } // namespace vexa::test

@@ -3,6 +3,7 @@
 
 #include "declaration/ui/FrmVexas.h"
 
+#include <QDir>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -80,7 +81,10 @@ std::unique_ptr<FrmVexas> openScreen(Prompter& prompter, const DeclarationKey& k
     return screen;
 }
 
+// Only where VEXA_SCREENSHOT_DIR points, and only when it is set.
 void screenshot(QWidget& widget, const QString& file) {
+    const QString dir = qEnvironmentVariable("VEXA_SCREENSHOT_DIR");
+    if (dir.isEmpty()) return;
     settle();
     saveScreenshot(widget, file);
 }

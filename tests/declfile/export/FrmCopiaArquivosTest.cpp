@@ -159,6 +159,19 @@ TEST_F(FrmCopiaArquivosTest, AtualizarWarnsForAShortOrEmptyPeriod) {
                                         << prompter.log().join('|').toStdString();
 }
 
+TEST_F(FrmCopiaArquivosTest, RetornarFromThePeriodClosesWithoutAnotherWarning) {
+    open();
+    typePeriod(QStringLiteral("062025"));
+    prompter.clear();
+    leavePeriod();
+    ASSERT_EQ(prompter.log().size(), 1) << "the warning for a period without declarations";
+    ASSERT_EQ(QApplication::focusWidget(), periodo);
+    // From the field the focus is back in, "Retornar" closes the screen at the first click.
+    press("btnRetornar");
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(prompter.log().size(), 1) << prompter.log().join('|').toStdString();
+}
+
 TEST_F(FrmCopiaArquivosTest, NothingTickedWarnsAndWritesNothing) {
     twoTaxpayers();
     open();
