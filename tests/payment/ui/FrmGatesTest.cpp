@@ -158,6 +158,20 @@ TEST_F(GatesScreenTest, ReferenceCheckRefusals) {
     }
 }
 
+TEST_F(GatesScreenTest, LeavingTheIEWithAYearTypedRunsTheCheck) {
+    FrmGates screen(prompter_);
+    activate(screen);
+    typeKey(screen, "290000025", "02", "2024");
+    ASSERT_EQ(errors_, QStringList{dare_msg::ContribuinteNaoLocalizado});
+    retype(edit(screen, "EdtIE"), kIE);
+    QTest::keyClick(edit(screen, "EdtIE"), Qt::Key_Return);
+    settle();
+    // Only the IE was left (for the month): the DARE of the period starts.
+    EXPECT_EQ(screen.state(), FrmGates::State::Edit);
+    EXPECT_EQ(screen.formDare().key, (DareKey{kIE, "2024", "02", "01"}));
+    EXPECT_EQ(focused(), "EdtCodigoTributo");
+}
+
 TEST_F(GatesScreenTest, SaveChecksInOrderWithTheirMessagesAndFocus) {
     setIndex(kIndiceSELIC, QDate(2024, 3, 1), std::nan(""));
     const struct {
