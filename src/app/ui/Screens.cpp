@@ -7,6 +7,7 @@
 #include "declfile/ui/FrmImportaDados.h"
 #include "declfile/ui/FrmImportaVersao96.h"
 #include "indices/ui/FrmIndices.h"
+#include "payment/ui/FrmGates.h"
 #include "registry/ui/FrmContribuintes.h"
 #include "registry/ui/FrmResponsaveis.h"
 
@@ -19,6 +20,7 @@ void registerScreens(MainWindow& window) {
     window.setOpener(Command::Contribuintes, [](QWidget* p) { registry::ui::FrmContribuintes::open(p); });
     window.setOpener(Command::Contabilistas, [](QWidget* p) { registry::ui::FrmResponsaveis::open(p); });
     window.setOpener(Command::Vexa, [](QWidget* p) { decl::ui::FrmVexas::open(p); });
+    window.setOpener(Command::Dare, [](QWidget* p) { payment::ui::FrmGates::open(p); });
     window.setOpener(Command::CopiarVexa, [](QWidget* p) { declfile::ui::FrmCopiaArquivos::open(p); });
     window.setOpener(Command::CopiaSeguranca, [](QWidget* p) { backup::ui::FrmCopiaSeguranca::open(p); });
     window.setOpener(Command::ImportarContabilidade, [](QWidget* p) { declfile::ui::FrmImportaDados::open(p); });

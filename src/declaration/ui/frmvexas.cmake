@@ -32,3 +32,5 @@ target_sources(vexa_declaration_ui PRIVATE
 )
 # "Re&tificar VEXA" runs the rectification of the declaration file subsystem.
 target_link_libraries(vexa_declaration_ui PRIVATE vexa_declfile)
+# "&DARE" opens the slip screen of the payment subsystem.
+target_link_libraries(vexa_declaration_ui PRIVATE vexa_payment_ui)
