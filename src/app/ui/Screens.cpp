@@ -8,6 +8,7 @@
 #include "declfile/ui/FrmImportaVersao96.h"
 #include "indices/ui/FrmIndices.h"
 #include "payment/ui/FrmGates.h"
+#include "payment/ui/FrmDareAvulsas.h"
 #include "registry/ui/FrmContribuintes.h"
 #include "registry/ui/FrmResponsaveis.h"
 
@@ -27,6 +28,7 @@ void registerScreens(MainWindow& window) {
     window.setOpener(Command::ImportarVersao96, [](QWidget* p) { declfile::ui::FrmImportaVersao96::open(p); });
     window.setOpener(Command::SELIC, [](QWidget* p) { indices::ui::FrmIndices::openSelic(p); });
     window.setOpener(Command::IGPDI, [](QWidget* p) { indices::ui::FrmIndices::openIgpDi(p); });
+    window.setOpener(Command::DareAvulso, [](QWidget* p) { payment::ui::FrmDareAvulsas::open(p); });
 }
 
 } // namespace vexa::app
