@@ -7,6 +7,7 @@
 #include "declfile/ui/FrmImportaDados.h"
 #include "declfile/ui/FrmImportaVersao96.h"
 #include "indices/ui/FrmIndices.h"
+#include "print/ui/FrmOpcImpressao.h"
 #include "registry/ui/FrmContribuintes.h"
 #include "registry/ui/FrmResponsaveis.h"
 
@@ -25,6 +26,7 @@ void registerScreens(MainWindow& window) {
     window.setOpener(Command::ImportarVersao96, [](QWidget* p) { declfile::ui::FrmImportaVersao96::open(p); });
     window.setOpener(Command::SELIC, [](QWidget* p) { indices::ui::FrmIndices::openSelic(p); });
     window.setOpener(Command::IGPDI, [](QWidget* p) { indices::ui::FrmIndices::openIgpDi(p); });
+    window.setOpener(Command::Imprimir, [](QWidget* p) { print::ui::FrmOpcImpressao::open(p); });
 }
 
 } // namespace vexa::app
