@@ -89,6 +89,7 @@ void FrmOpcImpressao::buildScreen() {
     statusBar->setSizeGripEnabled(false);
     statusPanel_ = new QLabel(this);
     statusPanel_->setObjectName(QStringLiteral("StatusPanel"));
+    statusPanel_->setIndent(8);
     statusBar->addWidget(statusPanel_, 1);
 
     auto* body = new QVBoxLayout;
