@@ -255,9 +255,13 @@ TEST_F(PrintPdf, BatchCommand) {
         run(key + QStringList{QStringLiteral("-o"), out_.filePath(QStringLiteral("no/such/dir.pdf"))}, &err),
         2);
     EXPECT_TRUE(err.contains(QStringLiteral("Não foi possível gravar o arquivo"))) << err.toStdString();
+    // The declaration has no DARE: the batch print of the period has nothing to print.
     EXPECT_EQ(run({QStringLiteral("print"), QStringLiteral("dare"), QStringLiteral("--period"),
-                   QStringLiteral("032024"), QStringLiteral("-o"), pdf}),
-              2);
+                   QStringLiteral("032024"), QStringLiteral("-o"), pdf},
+                  &err),
+              1);
+    EXPECT_TRUE(err.contains(QStringLiteral("Não há dados cadastrados para período e contribuinte informado!!!")))
+        << err.toStdString();
 }
 #endif
 

@@ -1,11 +1,13 @@
 // vexa-cli print declaration|dare: the printed declaration as a PDF file
 // (the same pages the preview of "&Imprimir VEXA" shows), and the DARE batch
-// print of a period.
+// print of a period (every linked DARE of the period, one page each).
 
 #include "app/cli/Cli.h"
 #include "common/DocumentChecks.h"
 #include "declaration/DeclarationService.h"
 #include "declaration/VexaRow.h"
+#include "payment/ConsultaDare.h"
+#include "print/DareBatchPrint.h"
 #include "print/DeclarationPrint.h"
 
 #include <QRegularExpression>
@@ -77,13 +79,65 @@ int printDeclaration(Context& ctx, QStringList args) {
     return Done;
 }
 
+// The batch print's view: the status line as the progress line, the pages
+// written to the PDF file with a progress step per page.
+class PdfBatchView : public print::DareBatchView {
+public:
+    PdfBatchView(Progress& progress, const QString& target) : progress_(progress), target_(target) {}
+    void setStatus(const QString& text) override {
+        if (text.isEmpty()) progress_.finish();
+        else progress_.step(text);
+    }
+    void setOkEnabled(bool) override {}
+    bool present(const QList<payment::SlipPage>& pages, QString* error) override {
+        const QString what = QStringLiteral("Gravando ") + target_;
+        return print::writeDareBatchPdf(
+            target_, pages, [&](int done, int total) { progress_.step(done, total, what); }, error);
+    }
+
+private:
+    Progress& progress_;
+    QString target_;
+};
+
+// print dare --period MMYYYY [--ie IE] -o FILE.pdf: the checks of "&Ok" of
+// "Opções de Impressão" in their order, the IE in place of the taxpayer's name.
+int printDare(Context& ctx, QStringList args) {
+    // As the period field holds it: the digits, the slash left out.
+    const QString period = takeOption(args, QStringLiteral("--period")).remove(QLatin1Char('/'));
+    const QString ie = SoNumeros(takeOption(args, QStringLiteral("--ie")));
+    const QString target = takeOption(args, QStringLiteral("-o"));
+    if (unknownArguments(ctx, args)) return Failed;
+    if (target.isEmpty()) {
+        ctx.err << "uso: vexa-cli print dare --period MMAAAA [--ie IE] -o ARQUIVO.pdf" << Qt::endl;
+        return Failed;
+    }
+    if (!openDatabase(ctx)) return Failed;
+
+    Progress progress(ctx.err);
+    PdfBatchView view(progress, target);
+    ScriptedPrompter shown;   // the messages are printed from the result
+    const print::DareBatchResult result =
+        print::runDareBatchPrint(period, ie.isEmpty() ? payment::kTodos : ie, shown, view);
+    progress.finish();
+    switch (result.outcome) {
+    case print::DareBatchOutcome::Presented:
+        ctx.out << result.pages << (result.pages == 1 ? " página gravada em " : " páginas gravadas em ") << target
+                << Qt::endl;
+        return Done;
+    case print::DareBatchOutcome::Refused: ctx.err << result.check.message << Qt::endl; return Refused;
+    case print::DareBatchOutcome::Failed: break;
+    }
+    ctx.err << result.check.message << Qt::endl;
+    return Failed;
+}
+
 } // namespace
 
 int runPrint(Context& ctx, QStringList args) {
     const QString sub = args.isEmpty() ? QString() : args.takeFirst();
     if (sub == QLatin1String("declaration")) return printDeclaration(ctx, args);
-    // The DARE batch print of a period comes with the slip page.
-    if (sub == QLatin1String("dare")) return notYetAvailable(ctx, QStringLiteral("print dare"));
+    if (sub == QLatin1String("dare")) return printDare(ctx, args);
     ctx.err << kDeclarationUsage << "\n       vexa-cli print dare --period MMAAAA [--ie IE] -o ARQUIVO.pdf"
             << Qt::endl;
     return Failed;

@@ -9,6 +9,7 @@
 #include "indices/ui/FrmIndices.h"
 #include "payment/ui/FrmGates.h"
 #include "payment/ui/FrmDareAvulsas.h"
+#include "print/ui/FrmOpcImpressao.h"
 #include "registry/ui/FrmContribuintes.h"
 #include "registry/ui/FrmResponsaveis.h"
 
@@ -29,6 +30,7 @@ void registerScreens(MainWindow& window) {
     window.setOpener(Command::SELIC, [](QWidget* p) { indices::ui::FrmIndices::openSelic(p); });
     window.setOpener(Command::IGPDI, [](QWidget* p) { indices::ui::FrmIndices::openIgpDi(p); });
     window.setOpener(Command::DareAvulso, [](QWidget* p) { payment::ui::FrmDareAvulsas::open(p); });
+    window.setOpener(Command::Imprimir, [](QWidget* p) { print::ui::FrmOpcImpressao::open(p); });
 }
 
 } // namespace vexa::app
