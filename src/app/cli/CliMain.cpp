@@ -122,6 +122,14 @@ namespace {
 using cli::CommandLine;
 using cli::CommandSpec;
 
+// A batch run without a desktop session has no runtime folder; Qt's note about
+// it says nothing the user can act on, so it is kept off the error output.
+QtMessageHandler g_defaultHandler = nullptr;
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+    if (g_defaultHandler) g_defaultHandler(type, context, message);
+}
+
 // Commands that draw pages (slips, the declaration print) need the fonts and the
 // painter of a GUI application; without a display they draw on Qt's "offscreen"
 // platform. The others stay on a plain core application.
@@ -132,6 +140,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, const 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_defaultHandler = qInstallMessageHandler(quietHandler);
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
