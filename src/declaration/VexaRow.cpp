@@ -112,6 +112,7 @@ VexaRow fromQuery(const QSqlQuery& q) {
     r.C713 = real(next());
     r.C714 = real(next());
     r.C716 = real(next());
+    r.VersaoRegistro = integer(next());
     return r;
 }
 
@@ -144,7 +145,10 @@ const QStringList& vexaColumns() {
 
 std::optional<VexaRow> loadVexa(const DeclarationKey& key) {
     QSqlQuery q;
-    if (!sql::read(q, QStringLiteral("SELECT %1 FROM Vexas").arg(vexaColumns().join(QStringLiteral(", "))) + kWhereKey,
+    if (!sql::read(q,
+                   QStringLiteral("SELECT %1, COALESCE(VersaoRegistro, 0) FROM Vexas")
+                           .arg(vexaColumns().join(QStringLiteral(", "))) +
+                       kWhereKey,
                    keyValues(key)) ||
         !q.next())
         return std::nullopt;
@@ -157,25 +161,34 @@ bool vexaExists(const DeclarationKey& key) {
 }
 
 bool insertVexa(const VexaRow& row, QString* error) {
-    const QStringList& cols = vexaColumns();
+    const QStringList cols = vexaColumns() + QStringList{QStringLiteral("VersaoRegistro")};
     QStringList marks;
     for (qsizetype i = 0; i < cols.size(); ++i) marks << QStringLiteral("?");
     QSqlQuery q;
     return sql::run(q,
                     QStringLiteral("INSERT INTO Vexas (%1) VALUES (%2)")
                         .arg(cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
-                    keyValues(row.key()) + dataValues(row), error);
+                    keyValues(row.key()) + dataValues(row) + QVariantList{row.VersaoRegistro}, error);
 }
 
-bool updateVexa(const VexaRow& row, QString* error) {
+bool updateVexa(const VexaRow& row, QString* error, bool* changedElsewhere) {
+    if (changedElsewhere) *changedElsewhere = false;
     QStringList sets;
     for (const QString& c : dataColumns()) sets << c + QStringLiteral(" = ?");
+    sets << QStringLiteral("VersaoRegistro = COALESCE(VersaoRegistro, 0) + 1");
     QSqlQuery q;
-    if (!sql::run(q, QStringLiteral("UPDATE Vexas SET %1").arg(sets.join(QStringLiteral(", "))) + kWhereKey,
-                  dataValues(row) + keyValues(row.key()), error))
+    if (!sql::run(q,
+                  QStringLiteral("UPDATE Vexas SET %1").arg(sets.join(QStringLiteral(", "))) + kWhereKey +
+                      QStringLiteral(" AND COALESCE(VersaoRegistro, 0) = ?"),
+                  dataValues(row) + keyValues(row.key()) + QVariantList{row.VersaoRegistro}, error))
         return false;
     if (q.numRowsAffected() == 0) {
-        if (error) *error = QStringLiteral("A VEXA não está mais gravada.");
+        if (vexaExists(row.key())) {
+            if (changedElsewhere) *changedElsewhere = true;
+            if (error) *error = QStringLiteral("A VEXA foi alterada em outra estação depois que foi aberta.");
+        } else if (error) {
+            *error = QStringLiteral("A VEXA não está mais gravada.");
+        }
         return false;
     }
     return true;

@@ -17,6 +17,7 @@
 #include "declaration/DeclSql.h"
 #include "declaration/VexaRow.h"
 #include "declfile/Import.h"
+#include "storage/Portable.h"
 #include "storage/ReferenceLookups.h"
 
 namespace vexa::declfile::import {
@@ -309,8 +310,31 @@ void storeSegmentA(Run& run, const AccountLine& line) {
     }
 
     run.begin();
+    // The taxpayer's row is locked until the declaration is committed: its
+    // update below must not meet another workstation's, and a taxpayer deleted
+    // meanwhile refuses the declaration.
     QString error;
-    if (!decl::insertVexa(row, &error)) throw ImportHalt(error);
+    bool registered = false;
+    if (!storage::lockRows(QStringLiteral("Contribuintes"), QStringLiteral("IE = ?"), {d.key.ie},
+                           storage::RowLock::Exclusive, &registered, &error))
+        throw ImportHalt(error);
+    if (!registered) {
+        r.set(QStringLiteral(" Inscrição Estadual não localizada no cadastro de contribuintes. "));
+        return;
+    }
+    if (!decl::insertVexa(row, &error)) {
+        // Another workstation imported the same declaration a moment before:
+        // the answer is the one of a declaration already imported.
+        run.transaction.reset();
+        const QSqlRecord stored =
+            run.sql.firstRow(QStringLiteral("select Importado from Vexas") + kWhereKey, keyValues(d.key));
+        if (!stored.isEmpty() && decl::sql::flag(stored.value(0))) {
+            r.set(alreadyImportedText(d));
+            d.alreadyImported = true;
+            return;
+        }
+        throw ImportHalt(error);
+    }
     d.stored = true;
     updateTaxpayer(run, line);
     d.activity = field(5);

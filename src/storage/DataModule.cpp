@@ -1,6 +1,7 @@
 #include "storage/DataModule.h"
 
 #include "storage/Database.h"
+#include "storage/Engine.h"
 #include "storage/IndexList.h"
 #include "storage/LayoutUpgrade.h"
 #include "storage/Schema.h"
@@ -63,13 +64,17 @@ StartUpResult DataModule::startUp(RebuildProgress* progress, Prompter& prompter)
     deleteFiles(root, QStringLiteral("*.lck"));
     deleteFiles(folder_.dbDir(), QStringLiteral("*.Val"));
 
-    // 5 to 16. Columns and tables of earlier layouts, and the values their rows lack.
+    // A lost server connection is told through the application-wide handler.
+    setConnectionNotice(onError_);
+
+    // 5 to 16. Columns and tables of earlier layouts, and the values their rows
+    // lack; then the change stamp of the declarations that several workstations
+    // save. Workstations that start together upgrade one after the other.
     LayoutUpgrade upgrade;
-    if (!upgrade.addImportedFlag() || !upgrade.addRateDifferential() || !upgrade.rebuildRateDifferential() ||
-        !upgrade.rebuildRateComplement() || !upgrade.fillMissingRates() || !upgrade.addRateComplementItems() ||
-        !upgrade.addLawPeriods() || !upgrade.fillDeclarationDefaults() || !upgrade.addTaxpayerState() ||
-        !upgrade.addTaxpayerRegime() || !upgrade.addAccountantEmail() || !upgrade.addTaxpayerEmail())
-        return stop(upgrade.error());
+    {
+        StartUpLock lock(db());
+        if (!upgrade.upgradeColumnsAndTables() || !upgrade.addRowVersion()) return stop(upgrade.error());
+    }
 
     // 17. The key index of the operations sheet is missing: rebuild the indexes.
     const QString indexList = indexListFile(folder_);

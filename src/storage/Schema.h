@@ -13,6 +13,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace vexa::storage {
+enum class Engine;   // Engine.h
+}
+
 namespace vexa::storage::schema {
 
 enum class Type {
@@ -61,12 +65,17 @@ QString quoteIdentifier(const QString& name);
 // "pk_" followed by the table's name.
 QString keyIndexName(const QString& table);
 
+// The statements for SQLite, and for the engine given.
 QString createTableStatement(const Table& table);
+QString createTableStatement(const Table& table, Engine engine);
 // The key (unique, name ignored) when index.name is empty, otherwise a
-// case-insensitive secondary index of that name.
+// case-insensitive secondary index of that name (COLLATE NOCASE on SQLite,
+// lower() of its text columns on PostgreSQL).
 QString createIndexStatement(const QString& table, const Index& index);
+QString createIndexStatement(const QString& table, const Index& index, Engine engine);
 
-// Creates every table with its key and secondary indexes on an empty database.
+// Creates every table with its key and secondary indexes on an empty database
+// (and, on PostgreSQL, the function nome_ordem() of the name order).
 // Answers false with the engine's message in *error.
 bool createAll(QSqlDatabase db, QString* error);
 
