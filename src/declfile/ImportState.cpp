@@ -4,6 +4,7 @@
 #include "common/Masks.h"
 #include "common/Money.h"
 #include "declaration/DeclSql.h"
+#include "storage/Portable.h"
 #include "storage/ReferenceLookups.h"
 
 #include <QSqlError>
@@ -53,7 +54,8 @@ void Statements::write(const QString& statement, const QVariantList& values) {
     QSqlQuery& q = prepared(statement);
     bindAll(q, values);
     QString error;
-    if (!decl::sql::exec(q, &error)) throw ImportHalt(error);
+    if (!decl::sql::exec(q, &error))
+        throw ImportHalt(storage::connectionWasLost() ? storage::connectionLostMessage() : error);
     q.finish();
 }
 

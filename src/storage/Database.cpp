@@ -166,16 +166,17 @@ void reconnectIfLost() {
     QSqlDatabase d = QSqlDatabase::database(kConnectionName, false);
     if (!connectionLost(d)) return;
     if (g_lastReconnect.isValid() && g_lastReconnect.elapsed() < 3000) return;
-    g_lastReconnect.start();
     d.close();
     QString message;
     if (d.open()) {
+        g_lastReconnect.invalidate();
         QSqlQuery q(d);
         q.exec(QStringLiteral("SET client_min_messages = warning"));
         message = QStringLiteral("A conexão com o servidor do banco de dados foi perdida e foi restabelecida. O que "
                                  "estava gravado foi mantido; a operação que estava em andamento não foi gravada e "
                                  "deve ser repetida.");
     } else {
+        g_lastReconnect.start();   // the server does not answer: not tried again at once
         message = QStringLiteral("A conexão com o servidor do banco de dados foi perdida e não pôde ser "
                                  "restabelecida: %1")
                       .arg(d.lastError().text().trimmed());

@@ -6,14 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSettings>
+#include <QSaveFile>
+#include <QStringDecoder>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 #include <QUrlQuery>
 
-#include <filesystem>
-#include <system_error>
 
 namespace vexa::storage {
 
@@ -174,6 +173,31 @@ QString connectionFilePath(const ProgramFolder& folder) { return folder.dbDir() 
 
 bool hasConnectionFile(const ProgramFolder& folder) { return QFileInfo::exists(connectionFilePath(folder)); }
 
+namespace {
+
+// A value as the file keeps it: in double quotes when blanks around it, a
+// quote or a comment sign would otherwise change it.
+QString iniValue(const QString& value) {
+    const bool plain = value.trimmed() == value && !value.contains(QLatin1Char('"')) &&
+                       !value.startsWith(QLatin1Char(';')) && !value.startsWith(QLatin1Char('#'));
+    if (plain) return value;
+    QString v = value;
+    v.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return QLatin1Char('"') + v + QLatin1Char('"');
+}
+
+QString fromIniValue(const QString& raw) {
+    if (raw.size() < 2 || !raw.startsWith(QLatin1Char('"')) || !raw.endsWith(QLatin1Char('"'))) return raw;
+    QString out;
+    for (qsizetype i = 1; i + 1 < raw.size(); ++i) {
+        if (raw[i] == QLatin1Char('\\') && i + 2 < raw.size()) ++i;
+        out += raw[i];
+    }
+    return out;
+}
+
+} // namespace
+
 bool readConnectionFile(const ProgramFolder& folder, ServerSettings* settings, QString* error) {
     const QString path = connectionFilePath(folder);
     auto fail = [&](const QString& why) {
@@ -183,19 +207,35 @@ bool readConnectionFile(const ProgramFolder& folder, ServerSettings* settings, Q
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable()) return fail(QStringLiteral("não pode ser lido."));
     if (info.size() > 64 * 1024) return fail(QStringLiteral("não é um arquivo de conexão."));
-    QSettings ini(path, QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError) return fail(QStringLiteral("está danificado."));
-    if (!ini.childGroups().contains(kSection, Qt::CaseInsensitive))
-        return fail(QStringLiteral("falta a seção [%1].").arg(kSection));
-    for (const QString& group : ini.childGroups())
-        if (group.compare(kSection, Qt::CaseInsensitive) == 0) ini.beginGroup(group);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return fail(QStringLiteral("não pode ser lido."));
+    const QByteArray bytes = file.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError() || text.contains(QChar(0))) return fail(QStringLiteral("não é um arquivo de conexão."));
+
+    // [PostgreSQL] and its key=value lines; other sections, blank lines and
+    // comments (; or #) are passed over.
     ServerSettings s;
     QString why;
-    for (const QString& key : ini.childKeys()) {
-        const QVariant v = ini.value(key);
-        if (v.typeId() != QMetaType::QString) return fail(QStringLiteral("valor inválido para \"%1\".").arg(key));
-        if (!setKeyword(&s, key, v.toString().trimmed(), &why)) return fail(why);
+    bool inSection = false;
+    bool sectionSeen = false;
+    int number = 0;
+    for (const QString& rawLine : text.split(QLatin1Char('\n'))) {
+        ++number;
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#'))) continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            inSection = line.mid(1, line.size() - 2).trimmed().compare(kSection, Qt::CaseInsensitive) == 0;
+            sectionSeen = sectionSeen || inSection;
+            continue;
+        }
+        if (!inSection) continue;
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq <= 0) return fail(QStringLiteral("linha %1 não é chave=valor.").arg(number));
+        if (!setKeyword(&s, line.left(eq).trimmed(), fromIniValue(line.mid(eq + 1).trimmed()), &why)) return fail(why);
     }
+    if (!sectionSeen) return fail(QStringLiteral("falta a seção [%1].").arg(kSection));
     if (!checkSettings(s, &why)) return fail(why);
     *settings = s;
     return true;
@@ -203,31 +243,21 @@ bool readConnectionFile(const ProgramFolder& folder, ServerSettings* settings, Q
 
 bool writeConnectionFile(const ProgramFolder& folder, const ServerSettings& settings, QString* error) {
     const QString path = connectionFilePath(folder);
-    const QString part = path + QStringLiteral(".part");
     QDir().mkpath(folder.dbDir());
-    QFile::remove(part);
-    {
-        QSettings ini(part, QSettings::IniFormat);
-        ini.beginGroup(kSection);
-        ini.setValue(QStringLiteral("host"), settings.host);
-        ini.setValue(QStringLiteral("port"), settings.port);
-        ini.setValue(QStringLiteral("database"), settings.database);
-        ini.setValue(QStringLiteral("user"), settings.user);
-        for (auto it = settings.options.constBegin(); it != settings.options.constEnd(); ++it)
-            ini.setValue(it.key(), it.value());
-        ini.endGroup();
-        ini.sync();
-        if (ini.status() != QSettings::NoError) {
-            QFile::remove(part);
-            if (error) *error = QStringLiteral("Não foi possível gravar %1.").arg(path);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(QFile::encodeName(part).toStdString(), QFile::encodeName(path).toStdString(), ec);
-    if (ec) {
-        QFile::remove(part);
-        if (error) *error = QStringLiteral("Não foi possível gravar %1: %2").arg(path, QString::fromStdString(ec.message()));
+    QString text = QLatin1Char('[') + kSection + QStringLiteral("]\n");
+    auto line = [&](const QString& key, const QString& value) {
+        if (!value.isEmpty()) text += key + QLatin1Char('=') + iniValue(value) + QLatin1Char('\n');
+    };
+    line(QStringLiteral("host"), settings.host);
+    line(QStringLiteral("port"), settings.port);
+    line(QStringLiteral("database"), settings.database);
+    line(QStringLiteral("user"), settings.user);
+    for (auto it = settings.options.constBegin(); it != settings.options.constEnd(); ++it) line(it.key(), it.value());
+    // Never half-written: a temporary file that takes the name when complete.
+    QSaveFile file(path);
+    const QByteArray bytes = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error) *error = QStringLiteral("Não foi possível gravar %1: %2").arg(path, file.errorString());
         return false;
     }
     return true;

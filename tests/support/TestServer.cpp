@@ -140,6 +140,12 @@ void clusterExec(const QString& statement) {
     if (!q.exec(statement)) failTest(statement + QStringLiteral(": ") + q.lastError().text());
 }
 
+QVariant clusterValue(const QString& statement) {
+    QSqlQuery q(cluster());
+    if (!q.exec(statement) || !q.next()) failTest(statement + QStringLiteral(": ") + q.lastError().text());
+    return q.value(0);
+}
+
 ServerDatabase::ServerDatabase(Content content) : name_(newDatabaseName()) {
     clusterExec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(name_));
     if (content == Content::Empty)

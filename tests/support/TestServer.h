@@ -11,6 +11,7 @@
 #include "storage/ServerConnection.h"
 
 #include <QString>
+#include <QVariant>
 #include <memory>
 
 namespace vexa::test {
@@ -45,6 +46,8 @@ private:
 
 // Runs one statement on the cluster's maintenance database (CREATE / DROP DATABASE, ...).
 void clusterExec(const QString& statement);
+// The first value a statement on the maintenance database answers.
+QVariant clusterValue(const QString& statement);
 
 // The database a folder's connection file names; empty for an SQLite folder.
 QString databaseOf(const ProgramFolder& folder);
