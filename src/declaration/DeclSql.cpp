@@ -44,8 +44,9 @@ bool run(QSqlQuery& query, const QString& statement, const QVariantList& values,
 
 bool read(QSqlQuery& query, const QString& statement, const QVariantList& values) {
     QString error;
+    // Not forward-only: PostgreSQL would stream such a read, and a statement
+    // run while its rows are walked (a lookup per row) would cut it short.
     query = QSqlQuery(storage::db());
-    query.setForwardOnly(true);
     bool ok = query.prepare(statement);
     if (ok) {
         for (const QVariant& v : values) query.addBindValue(v);

@@ -55,7 +55,7 @@ void Statements::write(const QString& statement, const QVariantList& values) {
     bindAll(q, values);
     QString error;
     if (!decl::sql::exec(q, &error))
-        throw ImportHalt(storage::connectionWasLost() ? storage::connectionLostMessage() : error);
+        throw ImportHalt(storage::isConnectionLoss(q.lastError()) ? storage::connectionLostMessage() : error);
     q.finish();
 }
 
@@ -82,7 +82,7 @@ void Run::begin() {
     if (transaction) return;
     transaction = std::make_unique<storage::Transaction>();
     if (!transaction->started()) {
-        const QString message = storage::db().lastError().text();
+        const QString message = transaction->error();
         transaction.reset();
         throw ImportHalt(QStringLiteral("Não foi possível iniciar a transação da declaração. ") + message);
     }

@@ -5,6 +5,7 @@
 #include "storage/ServerConnection.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -20,6 +21,9 @@ ProgramFolder g_folder;
 // on its own on a new connection.
 int g_liveTransactions = 0;
 std::function<void(const QString&)> g_notice;
+// Units open per connection: what tells a unit whether it nests when the
+// engine cannot say (a PostgreSQL connection busy with a streaming read).
+QHash<QString, int> g_openUnits;
 QElapsedTimer g_lastReconnect;
 
 quint32 bigEndian32(const QByteArray& b, int at) {
@@ -151,6 +155,7 @@ bool open(const ProgramFolder& folder, QString* error) {
 void close() {
     dropConnection(kConnectionName);
     g_liveTransactions = 0;
+    g_openUnits.remove(kConnectionName);
 }
 
 bool isOpen() {
@@ -204,7 +209,9 @@ Transaction::Transaction(QSqlDatabase d) : db_(d) {
         error_ = QStringLiteral("O banco de dados não está aberto.");
         return;
     }
-    if (inTransaction(db_)) {
+    bool known = true;
+    const bool open = inTransaction(db_, &known);
+    if (open || (!known && g_openUnits.value(db_.connectionName()) > 0)) {
         static int counter = 0;
         savepoint_ = QStringLiteral("vexa_unidade_%1").arg(++counter);
         QSqlQuery q(db_);
@@ -214,6 +221,7 @@ Transaction::Transaction(QSqlDatabase d) : db_(d) {
         started_ = db_.transaction();
         if (!started_) error_ = db_.lastError().text();
     }
+    if (started_) ++g_openUnits[db_.connectionName()];
     if (started_ && db_.connectionName() == kConnectionName) {
         ++g_liveTransactions;
         counted_ = true;
@@ -248,6 +256,7 @@ bool Transaction::commit() {
         }
     }
     done_ = true;
+    --g_openUnits[db_.connectionName()];
     if (counted_) --g_liveTransactions;
     counted_ = false;
     return true;
@@ -263,6 +272,7 @@ void Transaction::rollback() {
     } else {
         db_.rollback();
     }
+    --g_openUnits[db_.connectionName()];
     if (counted_) --g_liveTransactions;
     counted_ = false;
 }

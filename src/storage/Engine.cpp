@@ -172,12 +172,14 @@ bool hasPrimaryKey(QSqlDatabase db, const QString& table) {
     return q.exec() && q.next() && q.value(0).toInt() > 0;
 }
 
-bool inTransaction(QSqlDatabase db) {
+bool inTransaction(QSqlDatabase db, bool* known) {
+    if (known) *known = true;
     if (engineOf(db) == Engine::PostgreSQL) {
         PGconn* c = postgresHandle(db);
         if (!c) return false;
         const PGTransactionStatusType s = PQtransactionStatus(c);
-        return s == PQTRANS_INTRANS || s == PQTRANS_INERROR || s == PQTRANS_ACTIVE;
+        if (s == PQTRANS_ACTIVE && known) *known = false;
+        return s == PQTRANS_INTRANS || s == PQTRANS_INERROR;
     }
     sqlite3* h = sqliteHandle(db);
     return h && sqlite3_get_autocommit(h) == 0;
@@ -189,9 +191,12 @@ bool transactionFailed(QSqlDatabase db) {
 }
 
 bool connectionLost(QSqlDatabase db) {
-    if (engineOf(db) != Engine::PostgreSQL || !db.isOpen()) return false;
+    // The driver marks the connection closed when the server went away; it
+    // keeps libpq's connection, whose state says so. A connection closed by
+    // the program has none.
+    if (engineOf(db) != Engine::PostgreSQL || !db.isValid()) return false;
     PGconn* c = postgresHandle(db);
-    return !c || PQstatus(c) == CONNECTION_BAD;
+    return c && PQstatus(c) == CONNECTION_BAD;
 }
 
 int serverProcessId(QSqlDatabase db) {

@@ -59,8 +59,10 @@ bool hasPrimaryKey(QSqlDatabase db, const QString& table);
 
 // ---- connection state --------------------------------------------------------------
 
-// Whether a transaction is open on the connection (begun by anyone).
-bool inTransaction(QSqlDatabase db);
+// Whether a transaction is open on the connection (begun by anyone). False
+// with *known false when the engine cannot tell: a PostgreSQL read still
+// streaming its rows leaves the connection busy.
+bool inTransaction(QSqlDatabase db, bool* known = nullptr);
 // Whether the open transaction met an error that only a rollback undoes
 // (PostgreSQL refuses every further statement of such a transaction).
 bool transactionFailed(QSqlDatabase db);

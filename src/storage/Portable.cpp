@@ -112,6 +112,15 @@ bool isKeyViolation(const QSqlError& error) {
     return error.text().contains(QLatin1String("UNIQUE constraint failed"), Qt::CaseInsensitive);
 }
 
+bool isConnectionLoss(const QSqlError& error) {
+    const QString code = error.nativeErrorCode();
+    // PostgreSQL: connection_exception (08...), admin_shutdown, crash_shutdown, cannot_connect_now.
+    if (code.startsWith(QLatin1String("08")) || code == QLatin1String("57P01") || code == QLatin1String("57P02") ||
+        code == QLatin1String("57P03"))
+        return true;
+    return connectionWasLost();
+}
+
 QString connectionLostMessage() {
     return QStringLiteral("A conexão com o servidor do banco de dados foi perdida. A operação em andamento não foi "
                           "gravada; o que já estava gravado foi mantido. O programa vai se reconectar: confira os "

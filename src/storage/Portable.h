@@ -54,6 +54,9 @@ bool isKeyViolation(const QSqlError& error);
 // The connection to the database server was lost (PostgreSQL). Nothing of
 // the transaction in progress was kept; the next statement after it reconnects.
 bool connectionWasLost();
+// The same, told by the error of the statement that met it (the driver may
+// learn of the loss only at its next statement).
+bool isConnectionLoss(const QSqlError& error);
 
 // What the user reads when the connection was lost.
 QString connectionLostMessage();
