@@ -1,6 +1,7 @@
 #include "declaration/VexaRow.h"
 
 #include "declaration/DeclSql.h"
+#include "storage/Portable.h"
 
 #include <QSqlQuery>
 
@@ -164,11 +165,16 @@ bool insertVexa(const VexaRow& row, QString* error) {
     const QStringList cols = vexaColumns() + QStringList{QStringLiteral("VersaoRegistro")};
     QStringList marks;
     for (qsizetype i = 0; i < cols.size(); ++i) marks << QStringLiteral("?");
-    QSqlQuery q;
-    return sql::run(q,
-                    QStringLiteral("INSERT INTO Vexas (%1) VALUES (%2)")
-                        .arg(cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
-                    keyValues(row.key()) + dataValues(row) + QVariantList{row.VersaoRegistro}, error);
+    // Prepared once: an import inserts a row per declaration.
+    QSqlQuery* q = storage::keptStatement(QStringLiteral("INSERT INTO Vexas (%1) VALUES (%2)")
+                                              .arg(cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+                                          error);
+    if (!q) return false;
+    const QVariantList values = keyValues(row.key()) + dataValues(row) + QVariantList{row.VersaoRegistro};
+    for (int i = 0; i < values.size(); ++i) q->bindValue(i, values[i]);
+    const bool ok = sql::exec(*q, error);
+    q->finish();
+    return ok;
 }
 
 bool updateVexa(const VexaRow& row, QString* error, bool* changedElsewhere) {

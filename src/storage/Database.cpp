@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <memory>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -24,6 +25,7 @@ std::function<void(const QString&)> g_notice;
 // Units open per connection: what tells a unit whether it nests when the
 // engine cannot say (a PostgreSQL connection busy with a streaming read).
 QHash<QString, int> g_openUnits;
+QHash<QString, std::shared_ptr<QSqlQuery>> g_kept;
 QElapsedTimer g_lastReconnect;
 
 quint32 bigEndian32(const QByteArray& b, int at) {
@@ -153,6 +155,7 @@ bool open(const ProgramFolder& folder, QString* error) {
 }
 
 void close() {
+    dropKeptStatements();
     dropConnection(kConnectionName);
     g_liveTransactions = 0;
     g_openUnits.remove(kConnectionName);
@@ -171,6 +174,7 @@ void reconnectIfLost() {
     QSqlDatabase d = QSqlDatabase::database(kConnectionName, false);
     if (!connectionLost(d)) return;
     if (g_lastReconnect.isValid() && g_lastReconnect.elapsed() < 3000) return;
+    dropKeptStatements();
     d.close();
     QString message;
     if (d.open()) {
@@ -201,6 +205,21 @@ bool connectionWasLost() { return connectionLost(QSqlDatabase::database(kConnect
 void setConnectionNotice(std::function<void(const QString& message)> notice) { g_notice = std::move(notice); }
 
 const ProgramFolder& currentFolder() { return g_folder; }
+
+QSqlQuery* keptStatement(const QString& statement, QString* error) {
+    if (const auto it = g_kept.constFind(statement); it != g_kept.constEnd()) return it->get();
+    if (g_kept.size() >= 128) g_kept.clear();
+    auto q = std::make_shared<QSqlQuery>(db());
+    q->setForwardOnly(true);
+    if (!q->prepare(statement)) {
+        if (error) *error = q->lastError().text();
+        return nullptr;
+    }
+    g_kept.insert(statement, q);
+    return q.get();
+}
+
+void dropKeptStatements() { g_kept.clear(); }
 
 Transaction::Transaction() : Transaction(storage::db()) {}
 

@@ -39,46 +39,7 @@ struct TablePlan {
     QStringList sourceColumns;
 };
 
-QVariant nullOf(schema::Type type) {
-    using schema::Type;
-    switch (type) {
-    case Type::Float: return QVariant(QMetaType(QMetaType::Double));
-    case Type::Integer:
-    case Type::SmallInt:
-    case Type::Boolean: return QVariant(QMetaType(QMetaType::LongLong));
-    default: return QVariant(QMetaType(QMetaType::QString));
-    }
-}
-
-// The value as its column keeps it on both engines.
-bool canonical(schema::Type type, const QVariant& v, QVariant* out) {
-    using schema::Type;
-    if (v.isNull()) {
-        *out = nullOf(type);
-        return true;
-    }
-    bool ok = true;
-    switch (type) {
-    case Type::Float: *out = v.toDouble(&ok); break;
-    case Type::Integer:
-    case Type::SmallInt:
-    case Type::Boolean: {
-        *out = v.toLongLong(&ok);
-        if (!ok) {
-            // A whole number kept as a float ("12.0").
-            const double d = v.toDouble(&ok);
-            ok = ok && d == double(qint64(d));
-            *out = qint64(d);
-        }
-        break;
-    }
-    case Type::Date:
-        *out = v.typeId() == QMetaType::QDate ? v.toDate().toString(QStringLiteral("yyyy-MM-dd")) : v.toString();
-        break;
-    default: *out = v.toString(); break;
-    }
-    return ok;
-}
+bool canonical(schema::Type type, const QVariant& v, QVariant* out) { return schema::canonicalValue(type, v, out); }
 
 bool planTables(QSqlDatabase from, QList<TablePlan>* plans, QString* error) {
     for (const schema::Table& t : schema::tables()) {

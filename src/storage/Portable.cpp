@@ -88,18 +88,20 @@ bool lockRows(const QString& table, const QString& where, const QVariantList& va
     if (engineOf(d) == Engine::PostgreSQL)
         statement += lock == RowLock::Exclusive ? QStringLiteral(" FOR UPDATE") : QStringLiteral(" FOR SHARE");
     statement += QStringLiteral(") locked");
-    QSqlQuery q(d);
-    q.setForwardOnly(true);
-    bool ok = q.prepare(statement);
-    if (ok) {
-        for (const QVariant& v : values) q.addBindValue(v);
-        ok = q.exec() && q.next();
-    }
-    if (!ok) {
-        if (error) *error = q.lastError().text();
+    QString why;
+    QSqlQuery* q = keptStatement(statement, &why);
+    if (!q) {
+        if (error) *error = why;
         return false;
     }
-    if (found) *found = q.value(0).toLongLong() > 0;
+    for (int i = 0; i < values.size(); ++i) q->bindValue(i, values[i]);
+    if (!q->exec() || !q->next()) {
+        if (error) *error = q->lastError().text();
+        q->finish();
+        return false;
+    }
+    if (found) *found = q->value(0).toLongLong() > 0;
+    q->finish();
     return true;
 }
 

@@ -4,6 +4,7 @@
 // rules it follows; these cover what cannot be written the same way.
 
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
 
@@ -44,6 +45,16 @@ enum class RowLock {
 // writing transaction already holds the whole database, and this only reads.
 bool lockRows(const QString& table, const QString& where, const QVariantList& values, RowLock lock, bool* found,
               QString* error);
+
+// ---- statements run often -------------------------------------------------------------
+
+// A statement of the "Vexa" connection prepared once and kept: a server
+// prepares, runs and drops a statement in three round trips, a kept one runs
+// in one. Only for a statement that is run, read and finished before anything
+// can run it again (a lookup of one value); null when it cannot be prepared
+// (*error tells why). Dropped with the connection.
+QSqlQuery* keptStatement(const QString& statement, QString* error);
+void dropKeptStatements();
 
 // ---- errors ---------------------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 #include "common/Money.h"
 #include "common/StateCodes.h"
 #include "storage/Database.h"
+#include "storage/Engine.h"
 #include "storage/Portable.h"
 
 #include <QCollator>
@@ -37,10 +38,23 @@ std::optional<QSqlQuery> run(const QString& sql, std::initializer_list<QVariant>
 }
 
 // The first column of the first row; an invalid QVariant when there is no row.
+// The statement is kept prepared for the next lookup of the same kind.
 QVariant firstValue(const QString& sql, std::initializer_list<QVariant> values) {
-    auto q = run(sql, values);
-    if (!q || !q->next()) return {};
-    return q->value(0);
+    QString error;
+    QSqlQuery* q = keptStatement(sql, &error);
+    if (!q) {
+        reportUnhandledError(error);
+        return {};
+    }
+    int i = 0;
+    for (const QVariant& v : values) q->bindValue(i++, v);
+    if (!q->exec()) {
+        reportUnhandledError(q->lastError().text());
+        return {};
+    }
+    const QVariant value = q->next() ? q->value(0) : QVariant();
+    q->finish();
+    return value;
 }
 
 qint64 countOf(const QString& sql, std::initializer_list<QVariant> values) {

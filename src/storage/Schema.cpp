@@ -3,6 +3,7 @@
 #include "storage/Engine.h"
 #include "storage/Portable.h"
 
+#include <QDate>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -102,6 +103,40 @@ bool createAll(QSqlDatabase db, QString* error) {
             if (!run(createIndexStatement(t.name, i, engine))) return false;
     }
     return true;
+}
+
+bool canonicalValue(Type type, const QVariant& v, QVariant* out) {
+    if (v.isNull()) {
+        switch (type) {
+        case Type::Float: *out = QVariant(QMetaType(QMetaType::Double)); break;
+        case Type::Integer:
+        case Type::SmallInt:
+        case Type::Boolean: *out = QVariant(QMetaType(QMetaType::LongLong)); break;
+        default: *out = QVariant(QMetaType(QMetaType::QString)); break;
+        }
+        return true;
+    }
+    bool ok = true;
+    switch (type) {
+    case Type::Float: *out = v.toDouble(&ok); break;
+    case Type::Integer:
+    case Type::SmallInt:
+    case Type::Boolean: {
+        *out = v.toLongLong(&ok);
+        if (!ok) {
+            // A whole number kept as a float ("12.0").
+            const double d = v.toDouble(&ok);
+            ok = ok && d == double(qint64(d));
+            *out = qint64(d);
+        }
+        break;
+    }
+    case Type::Date:
+        *out = v.typeId() == QMetaType::QDate ? v.toDate().toString(QStringLiteral("yyyy-MM-dd")) : v.toString();
+        break;
+    default: *out = v.toString(); break;
+    }
+    return ok;
 }
 
 bool keyIndexExists(QSqlDatabase db, const QString& table) {

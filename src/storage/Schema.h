@@ -12,6 +12,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 namespace vexa::storage {
 enum class Engine;   // Engine.h
@@ -78,6 +79,11 @@ QString createIndexStatement(const QString& table, const Index& index, Engine en
 // (and, on PostgreSQL, the function nome_ordem() of the name order).
 // Answers false with the engine's message in *error.
 bool createAll(QSqlDatabase db, QString* error);
+
+// The value as a column of the type keeps it on both engines (a number held
+// as text read as a number, a date as its "yyyy-MM-dd" text, null typed);
+// false when it cannot be (a text where a number belongs).
+bool canonicalValue(Type type, const QVariant& value, QVariant* out);
 
 // Whether the key index of the table exists: the one the index rebuild makes,
 // or the primary key of a table created with CREATE TABLE ... PRIMARY KEY.
