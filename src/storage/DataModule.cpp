@@ -28,6 +28,7 @@ DataModule::DataModule(ProgramFolder folder, ErrorHandler onError)
     : folder_(std::move(folder)), onError_(std::move(onError)) {}
 
 DataModule::~DataModule() {
+    setConnectionNotice({});   // the handler goes with the data module
     close();
     deleteFiles(folder_.dbDir(), QStringLiteral("*.lck"));
     deleteFiles(folder_.root(), QStringLiteral("*.lck"));
