@@ -39,15 +39,21 @@ case "$cmd" in
     fi
     mkdir -p "$dir"
     dir="$(cd "$dir" && pwd)"
-    if [ -f "$dir/data/postmaster.pid" ]; then
-      as_owner "$bin/pg_ctl" -D "$dir/data" -m immediate stop >/dev/null 2>&1 || true
-    fi
-    rm -rf "$dir/data" "$dir/sock" "$dir/log"
+    bash "$0" stop "$dir"
     mkdir -p "$dir/sock"
     if [ "$(id -u)" -eq 0 ]; then
       user=postgres
       id "$user" >/dev/null 2>&1 || user=nobody
       chown -R "$user" "$dir"
+      # The server's user must reach the folder; a checkout under a private
+      # home does not let it: the cluster then lives in /tmp, noted in DIR.
+      if ! runuser -u "$user" -- test -w "$dir/sock"; then
+        elsewhere="$(mktemp -d /tmp/vexa-pgtest.XXXXXX)"
+        echo "$elsewhere" > "$dir/elsewhere"
+        dir="$elsewhere"
+        mkdir -p "$dir/sock"
+        chown -R "$user" "$dir"
+      fi
     fi
     as_owner "$bin/initdb" -D "$dir/data" -U vexa -A trust -E UTF8 --locale=C.UTF-8 >/dev/null
     cat >> "$dir/data/postgresql.conf" <<EOF
@@ -70,10 +76,13 @@ EOF
     echo "host=$dir/sock port=$port user=vexa dbname=postgres"
     ;;
   stop)
-    if [ -d "$dir/data" ]; then
-      as_owner "$bin/pg_ctl" -D "$dir/data" -m immediate stop >/dev/null 2>&1 || true
-    fi
-    rm -rf "$dir"
+    for d in "$(cat "$dir/elsewhere" 2>/dev/null)" "$dir"; do
+      [ -n "$d" ] || continue
+      if [ -f "$d/data/postmaster.pid" ]; then
+        as_owner "$bin/pg_ctl" -D "$d/data" -m immediate stop >/dev/null 2>&1 || true
+      fi
+      rm -rf "$d"
+    done
     ;;
   *)
     echo "uso: $0 start|stop DIR" >&2

@@ -8,9 +8,10 @@ cd "$(dirname "$0")/.."
 bash tools/packages.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXA_WERROR=ON
 cmake --build build
-cluster="$PWD/build/pgtest"
-trap 'bash tools/pgcluster.sh stop "$cluster"' EXIT
-connection="$(bash tools/pgcluster.sh start "$cluster")"
+root="$PWD"
+cluster="$root/build/pgtest"
+trap 'bash "$root/tools/pgcluster.sh" stop "$cluster"' EXIT
+connection="$(bash "$root/tools/pgcluster.sh" start "$cluster")"
 cd build
 status=0
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 900 || status=1
