@@ -32,9 +32,17 @@ function(vexa_add_test name)
   # only the first variable of the environment. A script run after the
   # discovered tests are added sets the whole list on each of them.
   set(env "QT_QPA_PLATFORM=offscreen;VEXA_TODAY=15/03/2024;VEXA_SOURCE_DIR=${PROJECT_SOURCE_DIR};VEXA_BIN_DIR=${CMAKE_BINARY_DIR}/bin;LC_ALL=C.UTF-8")
+  # Suites of the folders listed in VEXA_BOTH_ENGINE_SUITES (tests/CMakeLists.txt)
+  # carry the label "both-engines": tools/test.sh runs them again on PostgreSQL.
+  set(labels "")
+  file(RELATIVE_PATH rel "${PROJECT_SOURCE_DIR}/tests" "${CMAKE_CURRENT_SOURCE_DIR}")
+  string(REGEX REPLACE "/.*" "" suite "${rel}")
+  if(suite IN_LIST VEXA_BOTH_ENGINE_SUITES)
+    set(labels "LABELS both-engines")
+  endif()
   set(env_script "${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake")
   file(WRITE "${env_script}"
-    "if(DEFINED ${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT [==[${env}]==])\nendif()\n")
+    "if(DEFINED ${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT [==[${env}]==] ${labels})\nendif()\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${env_script}")
 endfunction()
 

@@ -9,7 +9,7 @@
 #   6. undo the two compression passes of each file and list its records (qx decode).
 # Every step is printed before it runs; the script stops at the first one that fails.
 #
-#   bash examples/run-main-job.sh [--bin DIR] [--home DIR] [--out DIR] [--until STEP]
+#   bash examples/run-main-job.sh [--bin DIR] [--home DIR] [--out DIR] [--until STEP] [--postgres CONN]
 #
 #   --bin DIR     folder of vexa-cli (default: build/bin of this checkout)
 #   --home DIR    program folder to lay out; it must not hold a database yet
@@ -18,6 +18,8 @@
 #                 (default: DIR/saida inside the program folder)
 #   --until STEP  stop after the step named: init, register, import, validate, export
 #                 (default: run every step)
+#   --postgres CONN  keep the tables on an empty PostgreSQL database instead of DB/vexa.db
+#                 (init --postgres CONN; CONN as "host=servidor dbname=vexa user=vexa")
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -25,6 +27,7 @@ bin="$root/build/bin"
 home=""
 out=""
 until="decode"
+postgres=""
 sample="$root/examples/vexa-exemplo.txt"
 periods=(012024 022024 032024)
 
@@ -34,7 +37,8 @@ while [ $# -gt 0 ]; do
     --home) home="$2"; shift 2 ;;
     --out) out="$2"; shift 2 ;;
     --until) until="$2"; shift 2 ;;
-    -h|--help) sed -n '2,20p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --postgres) postgres="$2"; shift 2 ;;
+    -h|--help) sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "argumento desconhecido: $1 (veja --help)" >&2; exit 2 ;;
   esac
 done
@@ -68,7 +72,11 @@ echo "VEXA Eletrônica: o trabalho principal de ponta a ponta"
 echo "Pasta do programa: $home"
 
 # 1. The program folder.
-step init
+if [ -n "$postgres" ]; then
+  step init --postgres "$postgres"
+else
+  step init
+fi
 done_if init
 
 # 2. The accountants and the taxpayers of the sample file.

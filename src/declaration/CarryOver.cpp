@@ -3,7 +3,11 @@
 #include "common/Money.h"
 #include "declaration/Apuracao.h"
 #include "declaration/DeclSql.h"
+#include "common/ErrorLog.h"
+#include "storage/Portable.h"
 #include "storage/ReferenceLookups.h"
+
+#include <QSqlError>
 
 #include <QSqlQuery>
 
@@ -44,13 +48,24 @@ double carriedBelow50(const DeclarationKey& key, const char* period, const char*
 DeclarationKey previousDeclaration(const DeclarationKey& key) {
     DeclarationKey prev = key.previousMonth();
     prev.retificacao.clear();
-    QSqlQuery q;
-    if (!sql::read(q,
-                   QStringLiteral("SELECT Retificacao FROM Vexas WHERE IE = ? AND Ano = ? AND Mes = ? "
-                                  "ORDER BY Retificacao"),
-                   {prev.ie, prev.ano, prev.mes}))
+    // Prepared once: every new declaration asks it.
+    QString error;
+    QSqlQuery* q = storage::keptStatement(
+        QStringLiteral("SELECT Retificacao FROM Vexas WHERE IE = ? AND Ano = ? AND Mes = ? ORDER BY Retificacao"),
+        &error);
+    if (!q) {
+        reportUnhandledError(error);
         return prev;
-    while (q.next()) prev.retificacao = sql::text(q.value(0));
+    }
+    q->bindValue(0, prev.ie);
+    q->bindValue(1, prev.ano);
+    q->bindValue(2, prev.mes);
+    if (!q->exec()) {
+        reportUnhandledError(q->lastError().text());
+        return prev;
+    }
+    while (q->next()) prev.retificacao = sql::text(q->value(0));
+    q->finish();
     return prev;
 }
 
@@ -61,6 +76,27 @@ double carryC64(const DeclarationKey& key) {
     const double debit = v[0] + v[1] + v[2];
     const double credit = v[3] + v[4] + v[5] + v[6];
     return debit - credit < 0 ? money::round2(credit - debit) : 0;
+}
+
+CarriedItems carriedItems(const DeclarationKey& key) {
+    CarriedItems c;
+    const QList<double> v = previousAmounts(
+        key, {QStringLiteral("C51"), QStringLiteral("C52"), QStringLiteral("C53"), QStringLiteral("C61"),
+              QStringLiteral("C62"), QStringLiteral("C63"), QStringLiteral("C64"), QStringLiteral("C76"),
+              QStringLiteral("C77"), QStringLiteral("C79"), QStringLiteral("C710"), QStringLiteral("C713"),
+              QStringLiteral("C714")});
+    const double debit = v[0] + v[1] + v[2];
+    const double credit = v[3] + v[4] + v[5] + v[6];
+    c.C64 = debit - credit < 0 ? money::round2(credit - debit) : 0;
+    if (key.month() == 1) return c;
+    auto below50 = [](double a, double b) {
+        const double s = money::round2(a + b);
+        return s < kSmallBalance ? s : 0;
+    };
+    c.C77 = below50(v[7], v[8]);
+    c.C710 = below50(v[9], v[10]);
+    c.C714 = below50(v[11], v[12]);
+    return c;
 }
 
 double carryC77(const DeclarationKey& key) { return carriedBelow50(key, "C76", "C77"); }

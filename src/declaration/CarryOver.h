@@ -22,6 +22,16 @@ double carryC64(const DeclarationKey& key);    // K - D when D - K < 0, else 0
 double carryC77(const DeclarationKey& key);    // C76 + C77 when below 50
 double carryC710(const DeclarationKey& key);   // C79 + C710 when below 50
 double carryC714(const DeclarationKey& key);   // C713 + C714 when below 50
+
+// The four carried items at once, from one reading of the previous month's
+// declaration (the same values as the four functions above; 7.10 for any period).
+struct CarriedItems {
+    double C64 = 0;
+    double C77 = 0;
+    double C710 = 0;
+    double C714 = 0;
+};
+CarriedItems carriedItems(const DeclarationKey& key);
 // `Valor` of the previous month's other credit under law code 98.
 double carryCode98(const DeclarationKey& key);
 

@@ -137,8 +137,8 @@ bool copyPumpsAndTanks(const DeclarationKey& from, const DeclarationKey& to, QSt
                                  "LeituraInicial) SELECT ?, ?, ?, ?, a.NSerieBomba, a.NBico, a.PRODUTO, "
                                  "a.LeituraFinal FROM Encerrantes a WHERE a.IE = ? AND a.Ano = ? AND a.Mes = ? AND "
                                  "a.Retificacao = ? AND NOT EXISTS (SELECT 1 FROM Encerrantes b WHERE b.IE = ? AND "
-                                 "b.Ano = ? AND b.Mes = ? AND b.Retificacao = ? AND b.NSerieBomba IS a.NSerieBomba "
-                                 "AND b.NBico IS a.NBico) ORDER BY a.NBico"),
+                                 "b.Ano = ? AND b.Mes = ? AND b.Retificacao = ? AND b.NSerieBomba IS NOT DISTINCT FROM a.NSerieBomba "
+                                 "AND b.NBico IS NOT DISTINCT FROM a.NBico) ORDER BY a.NBico"),
                   keyValues(to) + keyValues(from) + keyValues(to), error))
         return false;
     return sql::run(q,
@@ -146,7 +146,7 @@ bool copyPumpsAndTanks(const DeclarationKey& from, const DeclarationKey& to, QSt
                                    "SELECT ?, ?, ?, ?, a.EstTanque, a.PRODUTO FROM EstTanque a WHERE a.IE = ? AND "
                                    "a.Ano = ? AND a.Mes = ? AND a.Retificacao = ? AND NOT EXISTS (SELECT 1 FROM "
                                    "EstTanque b WHERE b.IE = ? AND b.Ano = ? AND b.Mes = ? AND b.Retificacao = ? AND "
-                                   "b.EstTanque IS a.EstTanque) ORDER BY a.EstTanque"),
+                                   "b.EstTanque IS NOT DISTINCT FROM a.EstTanque) ORDER BY a.EstTanque"),
                     keyValues(to) + keyValues(from) + keyValues(to), error);
 }
 

@@ -44,8 +44,9 @@ bool run(QSqlQuery& query, const QString& statement, const QVariantList& values,
 
 bool read(QSqlQuery& query, const QString& statement, const QVariantList& values) {
     QString error;
+    // Not forward-only: PostgreSQL would stream such a read, and a statement
+    // run while its rows are walked (a lookup per row) would cut it short.
     query = QSqlQuery(storage::db());
-    query.setForwardOnly(true);
     bool ok = query.prepare(statement);
     if (ok) {
         for (const QVariant& v : values) query.addBindValue(v);
@@ -87,37 +88,22 @@ qint64 integer(const QVariant& value) {
 
 bool flag(const QVariant& value) { return !value.isNull() && value.toBool(); }
 
-namespace {
-bool plain(const QString& statement, QString* error) {
-    QSqlQuery q(storage::db());
-    if (q.exec(statement)) return true;
-    if (error) *error = q.lastError().text();
-    return false;
-}
-} // namespace
-
-WriteUnit::WriteUnit(const QString& name) : name_(name) {
-    started_ = plain(QStringLiteral("SAVEPOINT ") + name_, &error_);
+// A unit of storage::Transaction: a savepoint of the caller's transaction
+// when one is open, a transaction of its own otherwise (on either engine).
+WriteUnit::WriteUnit(const QString& /*name*/) {
+    if (!unit_.started()) error_ = unit_.error();
 }
 
-WriteUnit::~WriteUnit() { rollback(); }
+WriteUnit::~WriteUnit() = default;
 
 bool WriteUnit::release(QString* error) {
-    if (!started_ || done_) return false;
-    if (!plain(QStringLiteral("RELEASE SAVEPOINT ") + name_, error)) {
-        rollback();
-        return false;
-    }
-    done_ = true;
-    return true;
+    if (!unit_.started()) return false;
+    if (unit_.commit()) return true;
+    if (error) *error = unit_.error();
+    return false;
 }
 
-void WriteUnit::rollback() {
-    if (!started_ || done_) return;
-    done_ = true;
-    plain(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name_, nullptr);
-    plain(QStringLiteral("RELEASE SAVEPOINT ") + name_, nullptr);
-}
+void WriteUnit::rollback() { unit_.rollback(); }
 
 } // namespace sql
 } // namespace vexa::decl

@@ -4,6 +4,8 @@
 // null, and one place every write runs through (so that a test can make a
 // step of a multi-statement change fail).
 
+#include "storage/Database.h"
+
 #include <QDate>
 #include <QSqlQuery>
 #include <QString>
@@ -41,7 +43,7 @@ public:
     WriteUnit(const WriteUnit&) = delete;
     WriteUnit& operator=(const WriteUnit&) = delete;
 
-    bool started() const { return started_; }
+    bool started() const { return unit_.started(); }
     const QString& error() const { return error_; }
     // Keeps the writes (commits them when the unit started the transaction).
     bool release(QString* error);
@@ -49,9 +51,7 @@ public:
     void rollback();
 
 private:
-    QString name_;
-    bool started_ = false;
-    bool done_ = false;
+    storage::Transaction unit_;
     QString error_;
 };
 

@@ -6,6 +6,7 @@
 #include "declaration/DeclarationChecks.h"
 #include "registry/Contribuintes.h"
 #include "storage/Database.h"
+#include "storage/Portable.h"
 #include "storage/ReferenceLookups.h"
 
 #include <QSqlQuery>
@@ -22,6 +23,15 @@ const QString kImported = QStringLiteral("COALESCE(Importado, 1) <> 0");
 SaveResult failed(const QString& error, bool wasNew) {
     SaveResult r;
     r.error = error.isEmpty() ? QStringLiteral("A VEXA não pôde ser gravada.") : error;
+    if (storage::connectionWasLost()) r.error = storage::connectionLostMessage();
+    r.wasNew = wasNew;
+    return r;
+}
+
+SaveResult changedElsewhere(bool wasNew) {
+    SaveResult r;
+    r.error = kChangedElsewhere;
+    r.changedElsewhere = true;
     r.wasNew = wasNew;
     return r;
 }
@@ -102,24 +112,42 @@ SaveResult postDeclaration(VexaRow& row, bool isNew) {
         copyAccountantFields(row);
     }
 
-    sql::WriteUnit unit(QStringLiteral("save_declaration"));
-    if (!unit.started()) return failed(unit.error(), isNew);
     QString error;
     bool ok = true;
-    if (isNew) {
-        ok = insertVexa(row, &error) && insertNewDeclarationRows(row, &error);
-    } else {
-        const std::optional<VexaRow> stored = loadVexa(row.key());
-        ok = updateVexa(row, &error);
-        if (ok && stored && stored->MudaDomicilio != row.MudaDomicilio) {
-            ok = row.changedDomicile() ? createAllDomicileBRows(row.key(), row.CidadeB, &error)
-                                       : removeAllDomicileBRows(row.key(), &error);
+    bool elsewhere = false;
+    {
+        sql::WriteUnit unit(QStringLiteral("save_declaration"));
+        if (!unit.started()) return failed(unit.error(), isNew);
+        if (isNew) {
+            // The taxpayer stays registered while its new declaration is written
+            // (another workstation deleting it waits, then sees the declaration).
+            bool registered = false;
+            ok = storage::lockRows(QStringLiteral("Contribuintes"), QStringLiteral("IE = ?"), {row.IE},
+                                   storage::RowLock::Share, &registered, &error);
+            if (ok && !registered) {
+                SaveResult refused;
+                refused.wasNew = true;
+                refused.check = CheckResult::fail(vexa_msg::IENaoLocalizada, vexa_field::IE);
+                return refused;
+            }
+            ok = ok && insertVexa(row, &error) && insertNewDeclarationRows(row, &error);
+        } else {
+            const std::optional<VexaRow> stored = loadVexa(row.key());
+            ok = updateVexa(row, &error, &elsewhere);
+            if (ok && stored && stored->MudaDomicilio != row.MudaDomicilio) {
+                ok = row.changedDomicile() ? createAllDomicileBRows(row.key(), row.CidadeB, &error)
+                                           : removeAllDomicileBRows(row.key(), &error);
+            }
         }
+        if (ok) ok = unit.release(&error);
+        if (!ok) unit.rollback();
     }
-    if (!ok || !unit.release(&error)) {
-        unit.rollback();
-        return failed(error, isNew);
+    if (!ok) {
+        // A new row refused because another workstation stored the same key a moment before.
+        if (isNew && !storage::connectionWasLost() && vexaExists(row.key())) elsewhere = true;
+        return elsewhere ? changedElsewhere(isNew) : failed(error, isNew);
     }
+    if (!isNew) ++row.VersaoRegistro;
     SaveResult done;
     done.saved = true;
     done.wasNew = isNew;

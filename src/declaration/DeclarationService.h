@@ -47,11 +47,18 @@ VexaRow prepareNewDeclaration(const DeclarationKey& key);
 
 // ---- saving -----------------------------------------------------------------------
 
+// Another workstation saved the declaration (or created it) after this one
+// read it: the save is refused and the screen reads the declaration again.
+inline const QString kChangedElsewhere =
+    QStringLiteral("A VEXA foi alterada em outra estação depois que foi aberta. Os dados serão recarregados.");
+
 struct SaveResult {
     CheckResult check;   // a failed check: message and field; nothing written
     QString error;       // the engine refused: rolled back (for the general error handler)
     bool saved = false;
     bool wasNew = false;
+    // Refused with kChangedElsewhere (in error): nothing written; read the stored row again.
+    bool changedElsewhere = false;
     bool ok() const { return saved; }
 };
 
@@ -61,7 +68,11 @@ struct SaveResult {
 // after the insert the code-98 other debit (from 09/2012) and, for a fuel
 // retailer, the pump meters and tanks of the previous period. An existing row
 // whose `MudaDomicilio` changed from the stored value creates or removes the
-// domicile-B rows. No checks of the sheets here (see checkSave).
+// domicile-B rows. No checks of the sheets here (see checkSave). Several
+// workstations: a new row whose taxpayer was deleted meanwhile is refused
+// (IENaoLocalizada); a row another workstation saved or created since this
+// one read it is refused with changedElsewhere. After a save the row carries
+// its new change stamp.
 SaveResult postDeclaration(VexaRow& row, bool isNew);
 
 // The save command: the checks of the sheet on show in their order (see

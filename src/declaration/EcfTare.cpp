@@ -62,7 +62,7 @@ QList<TareRow> loadTare(const DeclarationKey& key) {
     QList<TareRow> rows;
     QSqlQuery q;
     if (!sql::read(q, QStringLiteral("SELECT NumeroTare, DataVencto FROM Tare") + kWhereTare +
-                          QStringLiteral(" ORDER BY NumeroTare"),
+                          QStringLiteral(" ORDER BY NumeroTare NULLS FIRST"),
                    keyValues(key)))
         return rows;
     while (q.next()) rows.append({sql::text(q.value(0)), sql::date(q.value(1))});
@@ -82,7 +82,7 @@ RowPost postTareRow(const DeclarationKey& key, const TareRow& typed, const std::
     const bool ok =
         original ? sql::run(q,
                             QStringLiteral("UPDATE Tare SET NumeroTare = ?, DataVencto = ?") + kWhereTare +
-                                QStringLiteral(" AND NumeroTare IS ?"),
+                                QStringLiteral(" AND NumeroTare IS NOT DISTINCT FROM ?"),
                             QVariantList{row.numeroTare, sql::date(row.dataVencto)} + keyValues(key) +
                                 QVariantList{sql::text(original->numeroTare)},
                             &error)
@@ -96,7 +96,7 @@ RowPost postTareRow(const DeclarationKey& key, const TareRow& typed, const std::
 
 bool deleteTareRow(const DeclarationKey& key, const TareRow& row, QString* error) {
     QSqlQuery q;
-    return sql::run(q, QStringLiteral("DELETE FROM Tare") + kWhereTare + QStringLiteral(" AND NumeroTare IS ?"),
+    return sql::run(q, QStringLiteral("DELETE FROM Tare") + kWhereTare + QStringLiteral(" AND NumeroTare IS NOT DISTINCT FROM ?"),
                     keyValues(key) + QVariantList{sql::text(row.numeroTare)}, error);
 }
 

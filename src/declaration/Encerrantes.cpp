@@ -70,7 +70,7 @@ RowPost refuse(Prompter& prompter, const QString& message, const QString& field)
 } // namespace
 
 QList<EncerranteRow> loadEncerrantes(const DeclarationKey& key) {
-    return readRows(kSelect + kWhereKey + QStringLiteral(" ORDER BY NBico, NSerieBomba"), keyValues(key));
+    return readRows(kSelect + kWhereKey + QStringLiteral(" ORDER BY NBico NULLS FIRST, NSerieBomba NULLS FIRST"), keyValues(key));
 }
 
 QList<EncerranteRow> findEncerrantes(const DeclarationKey& key, const QString& serial, int nozzle) {
@@ -88,7 +88,7 @@ int nextNozzleNumber(const DeclarationKey& key) {
 bool deleteEncerrante(const DeclarationKey& key, const EncerranteRow& row, QString* error) {
     QSqlQuery q;
     return sql::run(q, QStringLiteral("DELETE FROM Encerrantes") + kWhereKey +
-                           QStringLiteral(" AND NSerieBomba IS ? AND NBico IS ?"),
+                           QStringLiteral(" AND NSerieBomba IS NOT DISTINCT FROM ? AND NBico IS NOT DISTINCT FROM ?"),
                     keyValues(key) + QVariantList{sql::text(row.nSerieBomba), value(row.nBico)}, error);
 }
 
@@ -152,7 +152,7 @@ RowPost postEncerranteRow(const DeclarationKey& key, const EncerranteRow& typed,
                                            "LeituraInicial = ?, LeituraFinal = ?, VolComSemInterv = ?, "
                                            "VolComCemInterv = ?, LeituraInicialProdAnt = ?, LeituraFinalProdAnt = ?, "
                                            "ProdutoAnt = ?, DataAlteracao = ?") +
-                                kWhereKey + QStringLiteral(" AND NSerieBomba IS ? AND NBico IS ?"),
+                                kWhereKey + QStringLiteral(" AND NSerieBomba IS NOT DISTINCT FROM ? AND NBico IS NOT DISTINCT FROM ?"),
                             rowValues(row) + keyValues(key) +
                                 QVariantList{sql::text(original->nSerieBomba), value(original->nBico)},
                             &error)

@@ -42,7 +42,7 @@ RowPost refuse(Prompter& prompter, const QString& message, const QString& field)
 } // namespace
 
 QList<TanqueRow> loadTanques(const DeclarationKey& key) {
-    return readRows(kSelect + kWhereKey + QStringLiteral(" ORDER BY EstTanque"), keyValues(key));
+    return readRows(kSelect + kWhereKey + QStringLiteral(" ORDER BY EstTanque NULLS FIRST"), keyValues(key));
 }
 
 QList<TanqueRow> findTanques(const DeclarationKey& key, int tank) {
@@ -51,7 +51,7 @@ QList<TanqueRow> findTanques(const DeclarationKey& key, int tank) {
 
 bool deleteTanque(const DeclarationKey& key, const TanqueRow& row, QString* error) {
     QSqlQuery q;
-    return sql::run(q, QStringLiteral("DELETE FROM EstTanque") + kWhereKey + QStringLiteral(" AND EstTanque IS ?"),
+    return sql::run(q, QStringLiteral("DELETE FROM EstTanque") + kWhereKey + QStringLiteral(" AND EstTanque IS NOT DISTINCT FROM ?"),
                     keyValues(key) + QVariantList{value(row.estTanque)}, error);
 }
 
@@ -81,7 +81,7 @@ RowPost postTanqueRow(const DeclarationKey& key, const TanqueRow& row, const std
         original
             ? sql::run(q,
                        QStringLiteral("UPDATE EstTanque SET EstTanque = ?, PRODUTO = ?, EstQuantidade = ?") +
-                           kWhereKey + QStringLiteral(" AND EstTanque IS ?"),
+                           kWhereKey + QStringLiteral(" AND EstTanque IS NOT DISTINCT FROM ?"),
                        values + keyValues(key) + QVariantList{value(original->estTanque)}, &error)
             : sql::run(q,
                        QStringLiteral("INSERT INTO EstTanque (EstTanque, PRODUTO, EstQuantidade, IE, Ano, Mes, "

@@ -139,7 +139,7 @@ QList<ToPayRow> loadToPayRows(const DeclarationKey& key, ToPayKind kind) {
     QList<ToPayRow> rows;
     QSqlQuery q;
     if (!sql::read(q, QStringLiteral("SELECT DtVencimento, Valor FROM ICMSRecolher") + kWhereKind +
-                          QStringLiteral(" ORDER BY DtVencimento"),
+                          QStringLiteral(" ORDER BY DtVencimento NULLS FIRST, TipoApuracao"),
                    kindValues(key, kind)))
         return rows;
     while (q.next()) rows.append({sql::date(q.value(0)), sql::real(q.value(1))});

@@ -46,7 +46,7 @@ RowPost refuse(Prompter& prompter, const QString& message, const QString& field)
 } // namespace
 
 QList<AlcoolRow> loadAlcool(const DeclarationKey& key) {
-    return readRows(kSelect + kWhereKey + QStringLiteral(" ORDER BY CnpjRemetente, NNotaFiscal"), keyValues(key));
+    return readRows(kSelect + kWhereKey + QStringLiteral(" ORDER BY CnpjRemetente NULLS FIRST, NNotaFiscal NULLS FIRST"), keyValues(key));
 }
 
 QList<AlcoolRow> findAlcool(const DeclarationKey& key, const QString& cnpj, qint64 nota) {
@@ -57,7 +57,7 @@ QList<AlcoolRow> findAlcool(const DeclarationKey& key, const QString& cnpj, qint
 bool deleteAlcool(const DeclarationKey& key, const AlcoolRow& row, QString* error) {
     QSqlQuery q;
     return sql::run(q, QStringLiteral("DELETE FROM InfoAlcool") + kWhereKey +
-                           QStringLiteral(" AND CnpjRemetente IS ? AND NNotaFiscal IS ?"),
+                           QStringLiteral(" AND CnpjRemetente IS NOT DISTINCT FROM ? AND NNotaFiscal IS NOT DISTINCT FROM ?"),
                     keyValues(key) + QVariantList{sql::text(row.cnpjRemetente), noteValue(row.nNotaFiscal)}, error);
 }
 
@@ -89,7 +89,7 @@ RowPost postAlcoolRow(const DeclarationKey& key, const AlcoolRow& typed, const s
             ? sql::run(q,
                        QStringLiteral("UPDATE InfoAlcool SET NNotaFiscal = ?, DtEmissaoNota = ?, CnpjRemetente = ?, "
                                       "UfOrigem = ?, ValorUnitario = ?, Quantidade = ?") +
-                           kWhereKey + QStringLiteral(" AND CnpjRemetente IS ? AND NNotaFiscal IS ?"),
+                           kWhereKey + QStringLiteral(" AND CnpjRemetente IS NOT DISTINCT FROM ? AND NNotaFiscal IS NOT DISTINCT FROM ?"),
                        values + keyValues(key) +
                            QVariantList{sql::text(original->cnpjRemetente), noteValue(original->nNotaFiscal)},
                        &error)

@@ -33,7 +33,7 @@ QList<NotaFiscalRow> loadNotasFiscais(const SupplierKey& supplier) {
     QList<NotaFiscalRow> rows;
     QSqlQuery q;
     if (!sql::read(q, QStringLiteral("SELECT Num_nota, Valor FROM NotasFiscal") + kWhereSupplier +
-                          QStringLiteral(" ORDER BY Num_nota"),
+                          QStringLiteral(" ORDER BY Num_nota NULLS FIRST"),
                    supplierValues(supplier)))
         return rows;
     while (q.next()) {
@@ -76,7 +76,7 @@ RowPost postNotaFiscal(const SupplierKey& supplier, const NotaFiscalRow& typed,
                        supplierValues(supplier) + QVariantList{*row.numNota, valor}, &error)
             : sql::run(q,
                        QStringLiteral("UPDATE NotasFiscal SET Num_nota = ?, Valor = ?") + kWhereSupplier +
-                           QStringLiteral(" AND Num_nota IS ?"),
+                           QStringLiteral(" AND Num_nota IS NOT DISTINCT FROM ?"),
                        QVariantList{*row.numNota, valor} + supplierValues(supplier) +
                            QVariantList{original->numNota ? QVariant(*original->numNota)
                                                           : QVariant(QMetaType(QMetaType::LongLong))},

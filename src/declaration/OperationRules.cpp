@@ -12,37 +12,24 @@ namespace vexa::decl {
 
 namespace {
 
-// The writes of one post or delete as one unit. A savepoint nests inside a
-// transaction the caller has open (the save of the declaration screen) and
-// starts one of its own otherwise; it is undone unless released.
+// The writes of one post or delete as one unit: a savepoint of a transaction
+// the caller has open (the save of the declaration screen), a transaction of
+// its own otherwise; undone unless released.
 class WriteUnit {
 public:
-    WriteUnit() { started_ = run(QStringLiteral("SAVEPOINT operation_row"), &error_); }
-    ~WriteUnit() {
-        if (started_ && !done_) {
-            run(QStringLiteral("ROLLBACK TO SAVEPOINT operation_row"), nullptr);
-            run(QStringLiteral("RELEASE SAVEPOINT operation_row"), nullptr);
-        }
+    WriteUnit() {
+        if (!unit_.started()) error_ = unit_.error();
     }
-    WriteUnit(const WriteUnit&) = delete;
-    WriteUnit& operator=(const WriteUnit&) = delete;
-
-    bool started() const { return started_; }
+    bool started() const { return unit_.started(); }
     const QString& error() const { return error_; }
     bool release(QString* error) {
-        done_ = true;
-        return run(QStringLiteral("RELEASE SAVEPOINT operation_row"), error);
+        if (unit_.commit()) return true;
+        if (error) *error = unit_.error();
+        return false;
     }
 
 private:
-    static bool run(const QString& sql, QString* error) {
-        QSqlQuery q(storage::db());
-        if (q.exec(sql)) return true;
-        if (error) *error = q.lastError().text();
-        return false;
-    }
-    bool started_ = false;
-    bool done_ = false;
+    storage::Transaction unit_;
     QString error_;
 };
 

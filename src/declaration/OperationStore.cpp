@@ -132,7 +132,7 @@ QList<OperationRow> loadOperationRows(const DeclarationKey& key, const Operation
 }
 
 QList<OperationRow> loadAllOperationRows(const DeclarationKey& key) {
-    return readRows(kSelectRow + QStringLiteral(" ORDER BY m.CodigoOperacao, m.DomicilioFiscal"), key, {});
+    return readRows(kSelectRow + QStringLiteral(" ORDER BY m.CodigoOperacao NULLS FIRST, m.DomicilioFiscal NULLS FIRST"), key, {});
 }
 
 std::optional<OperationRow> findOperationRow(const DeclarationKey& key, const OperationView& view, int cfop,
@@ -197,7 +197,7 @@ bool updateOperationRow(const DeclarationKey& key, const OperationRow& original,
                                 "IsentasNaoTributadas = :isentas, Outras = :outras, SubstituicaoTributaria = :subst, "
                                 "ValorContabil = :contabil, ImpostoCreditado = :imposto WHERE ") +
                      kWhereKey +
-                     QStringLiteral(" AND CodigoOperacao IS :oldCfop AND DomicilioFiscal = :oldDom "
+                     QStringLiteral(" AND CodigoOperacao IS NOT DISTINCT FROM :oldCfop AND DomicilioFiscal = :oldDom "
                                     "AND EntradaSaida = :oldEs AND TipoOperacao = :oldTipo"),
                  error))
         return false;

@@ -41,7 +41,7 @@ DeclarationOperationTotals operationTotals(const DeclarationKey& key) {
     QSqlQuery q(storage::db());
     q.setForwardOnly(true);
     QString columns;
-    for (Amount a : kAmounts) columns += QStringLiteral(", total(") + amountColumn(a) + QLatin1Char(')');
+    for (Amount a : kAmounts) columns += QStringLiteral(", COALESCE(SUM(") + amountColumn(a) + QStringLiteral("), 0)");
     if (!q.prepare(QStringLiteral("SELECT EntradaSaida, DomicilioFiscal") + columns +
                    QStringLiteral(" FROM MovimentacaoPorOperacoes42 WHERE ") + DeclarationKey::whereClause() +
                    QStringLiteral(" GROUP BY EntradaSaida, DomicilioFiscal"))) {

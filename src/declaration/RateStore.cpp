@@ -25,10 +25,10 @@ QVariant rateValue(const std::optional<double>& rate) {
 
 QString otherDomicile(const QString& d) { return d == kDomicileB ? kDomicileA : kDomicileB; }
 
-// "... AND UF = ? AND DomicilioFiscal = ? AND <rate> IS ?": one line by its key
+// "... AND UF = ? AND DomicilioFiscal = ? AND <rate> IS NOT DISTINCT FROM ?": one line by its key
 // (IS matches a rate left empty by an older layout too).
 QString whereLine(RateTable table) {
-    return kWhereKey + QStringLiteral(" AND UF = ? AND DomicilioFiscal = ? AND %1 IS ?").arg(rateColumn(table));
+    return kWhereKey + QStringLiteral(" AND UF = ? AND DomicilioFiscal = ? AND %1 IS NOT DISTINCT FROM ?").arg(rateColumn(table));
 }
 
 QVariantList lineKeyValues(const DeclarationKey& key, const QString& uf, const QString& domicilio,
@@ -130,7 +130,7 @@ QList<RateLine> loadRateLines(RateTable table, const DeclarationKey& key) {
     if (isConsumer(table)) columns += QStringLiteral(", Origem, Destino");
     QSqlQuery q;
     if (!sql::read(q,
-                   QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY UF, DomicilioFiscal, %4")
+                   QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY UF NULLS FIRST, DomicilioFiscal NULLS FIRST, %4 NULLS FIRST")
                        .arg(columns, rateTableName(table), kWhereKey, rateColumn(table)),
                    keyValues(key)))
         return lines;

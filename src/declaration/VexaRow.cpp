@@ -1,6 +1,7 @@
 #include "declaration/VexaRow.h"
 
 #include "declaration/DeclSql.h"
+#include "storage/Portable.h"
 
 #include <QSqlQuery>
 
@@ -112,6 +113,7 @@ VexaRow fromQuery(const QSqlQuery& q) {
     r.C713 = real(next());
     r.C714 = real(next());
     r.C716 = real(next());
+    r.VersaoRegistro = integer(next());
     return r;
 }
 
@@ -144,7 +146,10 @@ const QStringList& vexaColumns() {
 
 std::optional<VexaRow> loadVexa(const DeclarationKey& key) {
     QSqlQuery q;
-    if (!sql::read(q, QStringLiteral("SELECT %1 FROM Vexas").arg(vexaColumns().join(QStringLiteral(", "))) + kWhereKey,
+    if (!sql::read(q,
+                   QStringLiteral("SELECT %1, COALESCE(VersaoRegistro, 0) FROM Vexas")
+                           .arg(vexaColumns().join(QStringLiteral(", "))) +
+                       kWhereKey,
                    keyValues(key)) ||
         !q.next())
         return std::nullopt;
@@ -157,25 +162,39 @@ bool vexaExists(const DeclarationKey& key) {
 }
 
 bool insertVexa(const VexaRow& row, QString* error) {
-    const QStringList& cols = vexaColumns();
+    const QStringList cols = vexaColumns() + QStringList{QStringLiteral("VersaoRegistro")};
     QStringList marks;
     for (qsizetype i = 0; i < cols.size(); ++i) marks << QStringLiteral("?");
-    QSqlQuery q;
-    return sql::run(q,
-                    QStringLiteral("INSERT INTO Vexas (%1) VALUES (%2)")
-                        .arg(cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
-                    keyValues(row.key()) + dataValues(row), error);
+    // Prepared once: an import inserts a row per declaration.
+    QSqlQuery* q = storage::keptStatement(QStringLiteral("INSERT INTO Vexas (%1) VALUES (%2)")
+                                              .arg(cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+                                          error);
+    if (!q) return false;
+    const QVariantList values = keyValues(row.key()) + dataValues(row) + QVariantList{row.VersaoRegistro};
+    for (int i = 0; i < values.size(); ++i) q->bindValue(i, values[i]);
+    const bool ok = sql::exec(*q, error);
+    q->finish();
+    return ok;
 }
 
-bool updateVexa(const VexaRow& row, QString* error) {
+bool updateVexa(const VexaRow& row, QString* error, bool* changedElsewhere) {
+    if (changedElsewhere) *changedElsewhere = false;
     QStringList sets;
     for (const QString& c : dataColumns()) sets << c + QStringLiteral(" = ?");
+    sets << QStringLiteral("VersaoRegistro = COALESCE(VersaoRegistro, 0) + 1");
     QSqlQuery q;
-    if (!sql::run(q, QStringLiteral("UPDATE Vexas SET %1").arg(sets.join(QStringLiteral(", "))) + kWhereKey,
-                  dataValues(row) + keyValues(row.key()), error))
+    if (!sql::run(q,
+                  QStringLiteral("UPDATE Vexas SET %1").arg(sets.join(QStringLiteral(", "))) + kWhereKey +
+                      QStringLiteral(" AND COALESCE(VersaoRegistro, 0) = ?"),
+                  dataValues(row) + keyValues(row.key()) + QVariantList{row.VersaoRegistro}, error))
         return false;
     if (q.numRowsAffected() == 0) {
-        if (error) *error = QStringLiteral("A VEXA não está mais gravada.");
+        if (vexaExists(row.key())) {
+            if (changedElsewhere) *changedElsewhere = true;
+            if (error) *error = QStringLiteral("A VEXA foi alterada em outra estação depois que foi aberta.");
+        } else if (error) {
+            *error = QStringLiteral("A VEXA não está mais gravada.");
+        }
         return false;
     }
     return true;

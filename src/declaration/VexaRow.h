@@ -58,6 +58,10 @@ struct VexaRow {
     double C714 = 0;  // 7.14 the same, carried from the previous period
     double C716 = 0;  // 7.16 as stored by other programs; the screen shows its own computation
 
+    // The row's change stamp as it was read: every save adds one, so that a
+    // save over a row another workstation saved meanwhile can be refused.
+    qint64 VersaoRegistro = 0;
+
     DeclarationKey key() const { return {IE, Ano, Mes, Retificacao}; }
     void setKey(const DeclarationKey& k);
     bool changedDomicile() const { return MudaDomicilio == QLatin1String("S"); }
@@ -77,8 +81,12 @@ bool vexaExists(const DeclarationKey& key);
 
 // Inserts the row. False with the engine's message (e.g. a duplicate key).
 bool insertVexa(const VexaRow& row, QString* error);
-// Rewrites every column of the stored row with the row's key.
-bool updateVexa(const VexaRow& row, QString* error);
+// Rewrites every column of the stored row with the row's key, when the
+// stored row still carries the change stamp it was read with; then the stamp
+// goes one up in the database (the caller's row keeps the stamp it was read
+// with). A row that another workstation saved since (its stamp moved on) is
+// left as it is: false with *changedElsewhere true.
+bool updateVexa(const VexaRow& row, QString* error, bool* changedElsewhere = nullptr);
 
 // The stored columns of `Vexas` in table order (used by the batch `show`).
 const QStringList& vexaColumns();

@@ -74,44 +74,46 @@ struct ChildSql {
     const char* order;
 };
 
+// Rows in key order; a key column left empty (null) comes first, as SQLite
+// orders it, on both engines.
 const ChildSql kChildSql[ChildCount] = {
     {"SELECT EntradaSaida, CodigoOperacao, DomicilioFiscal, TipoOperacao, BaseCalculo, IsentasNaoTributadas,"
      " Outras, SubstituicaoTributaria, ValorContabil, ImpostoCreditado FROM MovimentacaoPorOperacoes42",
-     " ORDER BY CodigoOperacao, DomicilioFiscal"},
+     " ORDER BY CodigoOperacao NULLS FIRST, DomicilioFiscal NULLS FIRST"},
     {"SELECT EITributadas, EIIsentasNaoTributadas, EIOutras, EISubstituicaoTributaria, EITotal, EFTributadas,"
      " EFIsentasNaoTributadas, EFOutras, EFSubstituicaoTributaria, EFTotal FROM DemostrativoEstoque",
      ""},
     {"SELECT EntradaSaida, UF, DomicilioFiscal, BaseCalculoA, BaseCalculoB, IsentasNaoTributadas, Outras,"
      " SubsTributaria, ValorContabilA, ValorContabilB, CredDebImpostoA, CredDebImpostoB FROM MovimentacaoPorUF",
-     " ORDER BY EntradaSaida, UF, DomicilioFiscal"},
-    {"SELECT TipoApuracao, DtVencimento, Valor FROM ICMSRecolher", " ORDER BY TipoApuracao, DtVencimento"},
+     " ORDER BY EntradaSaida NULLS FIRST, UF NULLS FIRST, DomicilioFiscal NULLS FIRST"},
+    {"SELECT TipoApuracao, DtVencimento, Valor FROM ICMSRecolher", " ORDER BY TipoApuracao NULLS FIRST, DtVencimento NULLS FIRST"},
     {"SELECT NSerieBomba, NBico, PRODUTO, LeituraInicial, LeituraFinal, VolComSemInterv, VolComCemInterv,"
      " ProdutoAnt, LeituraInicialProdAnt, LeituraFinalProdAnt, DataAlteracao FROM Encerrantes",
-     " ORDER BY NBico, NSerieBomba"},
-    {"SELECT EstTanque, PRODUTO, EstQuantidade FROM EstTanque", " ORDER BY EstTanque"},
+     " ORDER BY NBico NULLS FIRST, NSerieBomba NULLS FIRST"},
+    {"SELECT EstTanque, PRODUTO, EstQuantidade FROM EstTanque", " ORDER BY EstTanque NULLS FIRST"},
     {"SELECT NNotaFiscal, DtEmissaoNota, CnpjRemetente, UfOrigem, ValorUnitario, Quantidade FROM InfoAlcool",
-     " ORDER BY CnpjRemetente, NNotaFiscal"},
-    {"SELECT NumeroTare, DataVencto FROM Tare", " ORDER BY NumeroTare"},
-    {"SELECT CodLei, Valor FROM OutrosCred", " ORDER BY CodLei"},
-    {"SELECT CodLei, ICMSDevido, MediaICMS, VlrDeducao FROM Deducoes", " ORDER BY CodLei"},
+     " ORDER BY CnpjRemetente NULLS FIRST, NNotaFiscal NULLS FIRST"},
+    {"SELECT NumeroTare, DataVencto FROM Tare", " ORDER BY NumeroTare NULLS FIRST"},
+    {"SELECT CodLei, Valor FROM OutrosCred", " ORDER BY CodLei NULLS FIRST"},
+    {"SELECT CodLei, ICMSDevido, MediaICMS, VlrDeducao FROM Deducoes", " ORDER BY CodLei NULLS FIRST"},
     {"SELECT MunicipioID, VlrContabil, Devolucoes, Total, DomicilioFiscal FROM SaidasMun",
-     " ORDER BY MunicipioID, DomicilioFiscal"},
-    {"SELECT IEEmpresa, MunicipioID, CidadeID, DomicilioFiscal FROM MercadMuni", " ORDER BY IEEmpresa, DomicilioFiscal"},
+     " ORDER BY MunicipioID NULLS FIRST, DomicilioFiscal NULLS FIRST"},
+    {"SELECT IEEmpresa, MunicipioID, CidadeID, DomicilioFiscal FROM MercadMuni", " ORDER BY IEEmpresa NULLS FIRST, DomicilioFiscal NULLS FIRST"},
     // Only the invoices whose supplier row exists.
     {"SELECT n.IEEmpresa, n.Num_nota, n.Valor, n.DomicilioFiscal FROM NotasFiscal n"
      " WHERE n.IE = ? AND n.Ano = ? AND n.Mes = ? AND n.Retificacao = ?"
      " AND EXISTS (SELECT 1 FROM MercadMuni m WHERE m.IE = n.IE AND m.Ano = n.Ano AND m.Mes = n.Mes"
      " AND m.Retificacao = n.Retificacao AND m.IEEmpresa = n.IEEmpresa AND m.DomicilioFiscal = n.DomicilioFiscal)",
-     " ORDER BY n.IEEmpresa, n.DomicilioFiscal, n.Num_nota"},
+     " ORDER BY n.IEEmpresa NULLS FIRST, n.DomicilioFiscal NULLS FIRST, n.Num_nota NULLS FIRST"},
     {"SELECT UF, VlrContabil, VlrBaseCalculo, VlrDifAliquota, CidadeID, DomicilioFiscal, Aliquota FROM Aliquota",
-     " ORDER BY UF, DomicilioFiscal, Aliquota"},
+     " ORDER BY UF NULLS FIRST, DomicilioFiscal NULLS FIRST, Aliquota NULLS FIRST"},
     {"SELECT UF, VlrContabil, VlrBaseCalculo, VlrComAliquota, CidadeID, DomicilioFiscal, AliquotaComp"
      " FROM AliquotaComp",
-     " ORDER BY UF, DomicilioFiscal, AliquotaComp"},
-    {"SELECT CodLei, Valor FROM OutrosDeb", " ORDER BY CodLei"},
+     " ORDER BY UF NULLS FIRST, DomicilioFiscal NULLS FIRST, AliquotaComp NULLS FIRST"},
+    {"SELECT CodLei, Valor FROM OutrosDeb", " ORDER BY CodLei NULLS FIRST"},
     {"SELECT UF, VlrContabil, VlrBaseCalculo, VlrDifAliquota, CidadeID, DomicilioFiscal, AliquotaConsumidor,"
      " Origem, Destino FROM AliquotaConsumidor",
-     " ORDER BY UF, DomicilioFiscal, AliquotaConsumidor"},
+     " ORDER BY UF NULLS FIRST, DomicilioFiscal NULLS FIRST, AliquotaConsumidor NULLS FIRST"},
 };
 
 QString childStatement(int child) {

@@ -3,6 +3,7 @@
 #include "common/DocumentChecks.h"
 #include "common/Masks.h"
 #include "storage/Database.h"
+#include "storage/Portable.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -40,7 +41,8 @@ bool exportListItems(const QString& mmyyyy, QStringList& items, QString* error) 
                                  " WHERE v.Mes || v.Ano = ? AND v.Importado = 1"
                                  " GROUP BY c.RazaoSocial, v.IE, v.Ano, v.Mes"
                                  " HAVING MAX(v.Retificacao) IS NOT NULL"
-                                 " ORDER BY c.RazaoSocial, v.IE")) &&
+                                 " ORDER BY %1, v.IE")
+                      .arg(storage::orderByName(QStringLiteral("c.RazaoSocial")))) &&
         (q.addBindValue(mmyyyy), q.exec());
     if (!ok) {
         if (error) *error = q.lastError().text();

@@ -7,6 +7,8 @@
 
 #include "declfile/ImportState.h"
 
+#include "storage/Portable.h"
+
 #include <QFile>
 #include <QSqlError>
 
@@ -83,6 +85,7 @@ ImportResult ImportRun::go() {
 
 ImportRun::Outcome ImportRun::declaration(AccountLine& line) {
     Declaration& d = run_.d;
+    run_.staged.clear();
     try {
         readSegmentA(run_, line);
         bool endsWithZ = false;
@@ -108,6 +111,9 @@ ImportRun::Outcome ImportRun::declaration(AccountLine& line) {
 
         if (endsWithZ && d.result.isEmpty()) {
             run_.begin();
+            QString why;
+            if (!run_.staged.flush(&why))
+                throw ImportHalt(storage::connectionWasLost() ? storage::connectionLostMessage() : why);
             markImported(run_);
             if (!run_.transaction->commit()) throw ImportHalt(storage::db().lastError().text());
             run_.transaction.reset();

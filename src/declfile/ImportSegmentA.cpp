@@ -17,6 +17,7 @@
 #include "declaration/DeclSql.h"
 #include "declaration/VexaRow.h"
 #include "declfile/Import.h"
+#include "storage/Portable.h"
 #include "storage/ReferenceLookups.h"
 
 namespace vexa::declfile::import {
@@ -130,7 +131,9 @@ bool checkSegmentA(Run& run, const AccountLine& line) {
     if (field(13).isEmpty()) r.set(QStringLiteral("Nome declarante deve ser informado."));
     if (field(14).isEmpty()) r.set(QStringLiteral("CRC Contabilista deve ser informado."));
     if (!IsLetterStateCode(field(15))) r.set(QStringLiteral("UF do CRC Contabilista inválida."));
-    if (!storage::AccountantExists(field(14).trimmed(), field(15).trimmed()))
+    const QString crc = field(14).trimmed();
+    const QString crcUf = field(15).trimmed();
+    if (!run.lookups.accountant.get(crc + QLatin1Char('|') + crcUf, [&] { return storage::AccountantExists(crc, crcUf); }))
         r.set(QStringLiteral("Segmento A - CRC Contabilista e UF CRC Contabilista informado nos segmentos A14 e "
                              "A15") +
               kCRLF + QStringLiteral(" respectivamente, não estão cadastrados no cadastro do contabilista."));
@@ -158,7 +161,8 @@ void readItems(Run& run, const AccountLine& line, decl::VexaRow& row) {
     const int period = periodNumber(d.header);
 
     // 6.4 is never read: it is the balance carried from the previous period.
-    row.C64 = decl::carryC64(d.key);
+    d.carried = decl::carriedItems(d.key);
+    row.C64 = d.carried.C64;
     AccountAmount values[std::size(kSegmentAAmounts)];
     for (size_t i = 0; i < std::size(kSegmentAAmounts); ++i) {
         const AccountAmountItem& item = kSegmentAAmounts[i];
@@ -281,9 +285,9 @@ void storeSegmentA(Run& run, const AccountLine& line) {
     readItems(run, line, row);
 
     const int period = periodNumber(d.header);
-    row.C710 = period < 201203 ? 0.0 : decl::carryC710(d.key);
-    row.C77 = decl::carryC77(d.key);
-    row.C714 = decl::carryC714(d.key);
+    row.C710 = period < 201203 ? 0.0 : d.carried.C710;
+    row.C77 = d.carried.C77;
+    row.C714 = d.carried.C714;
 
     const decl::Apuracao ap = decl::computeApuracao(row);
     d.c73 = ap.C73;
@@ -309,13 +313,46 @@ void storeSegmentA(Run& run, const AccountLine& line) {
     }
 
     run.begin();
+    // The taxpayer's row is locked until the declaration is committed: its
+    // update below must not meet another workstation's, and a taxpayer deleted
+    // meanwhile refuses the declaration.
     QString error;
-    if (!decl::insertVexa(row, &error)) throw ImportHalt(error);
+    bool registered = false;
+    if (!storage::lockRows(QStringLiteral("Contribuintes"), QStringLiteral("IE = ?"), {d.key.ie},
+                           storage::RowLock::Exclusive, &registered, &error))
+        throw ImportHalt(error);
+    if (!registered) {
+        r.set(QStringLiteral(" Inscrição Estadual não localizada no cadastro de contribuintes. "));
+        return;
+    }
+    if (!decl::insertVexa(row, &error)) {
+        // Another workstation imported the same declaration a moment before:
+        // the answer is the one of a declaration already imported.
+        run.transaction.reset();
+        const QSqlRecord stored =
+            run.sql.firstRow(QStringLiteral("select Importado from Vexas") + kWhereKey, keyValues(d.key));
+        if (!stored.isEmpty() && decl::sql::flag(stored.value(0))) {
+            r.set(alreadyImportedText(d));
+            d.alreadyImported = true;
+            return;
+        }
+        throw ImportHalt(error);
+    }
     d.stored = true;
     updateTaxpayer(run, line);
     d.activity = field(5);
-    for (const char* table : kChildTables)
-        run.sql.write(QStringLiteral("delete from ") + QLatin1String(table) + kWhereKey, keyValues(d.key));
+    // The key's old child rows go; one look first finds the usual case, where there are none.
+    QStringList terms;
+    QVariantList keys;
+    for (const char* table : kChildTables) {
+        terms << QStringLiteral("(select count(*) from (select 1 from ") + QLatin1String(table) + kWhereKey +
+                     QStringLiteral(" limit 1) r)");
+        keys += keyValues(d.key);
+    }
+    if (run.sql.count(QStringLiteral("select ") + terms.join(QStringLiteral(" + ")), keys) > 0) {
+        for (const char* table : kChildTables)
+            run.sql.write(QStringLiteral("delete from ") + QLatin1String(table) + kWhereKey, keyValues(d.key));
+    }
 }
 
 } // namespace
@@ -337,14 +374,15 @@ void readSegmentA(Run& run, const AccountLine& line) {
         r.set(QStringLiteral("Versão do arquivo inválida!"));
         return;
     }
-    if (!run.lookups.taxpayerExists(d.header.ie)) {
-        r.set(QStringLiteral(" Inscrição Estadual não localizada no cadastro de contribuintes. "));
-        return;
-    }
+    // The taxpayer's row tells whether it is registered (the later records ask the same).
     const QSqlRecord taxpayer = run.sql.firstRow(
         QStringLiteral("select c.RazaoSocial, c.AtividadeEconomicaPrincip, c.TipoRegime, m.CodIBGE "
                        "from Contribuintes c left join Municipios m on m.CodigoID = c.MunicipioID where c.IE = ?"),
         {d.header.ie});
+    if (!run.lookups.taxpayer.get(d.header.ie, [&] { return !taxpayer.isEmpty(); })) {
+        r.set(QStringLiteral(" Inscrição Estadual não localizada no cadastro de contribuintes. "));
+        return;
+    }
     d.razaoSocial = decl::sql::text(taxpayer.value(0));
     d.activity = decl::sql::text(taxpayer.value(1));
     d.regime = decl::sql::text(taxpayer.value(2));
@@ -370,9 +408,12 @@ void finalAdjustments(Run& run) {
                          kCR + QStringLiteral("período seguinte),") + kCR +
                          QStringLiteral("conforme  Art. 2º, inciso I da  Portaria KORVA 916,  de 15 de junho de 2005."));
     }
+    // The items the lists fill, in one statement.
+    QStringList sets;
+    QVariantList values;
     auto set = [&](const char* column, double value) {
-        run.sql.write(QStringLiteral("update vexas set ") + QLatin1String(column) + QStringLiteral(" = ?") + kWhereKey,
-                      QVariantList{money::round2(value)} + keyValues(d.key));
+        sets << QLatin1String(column) + QStringLiteral(" = ?");
+        values << money::round2(value);
     };
     set("c76", d.rateDifferential);
     set("c79", d.rateComplement);
@@ -382,10 +423,16 @@ void finalAdjustments(Run& run) {
         set("c52", d.otherDebits);
         set("c72", d.deductions);
     }
+    // Written with the mark of an imported declaration, when it is accepted.
+    d.finalSets = sets;
+    d.finalValues = values;
 }
 
 void markImported(Run& run) {
-    run.sql.write(QStringLiteral("update vexas set Importado = 1") + kWhereKey, keyValues(run.d.key));
+    const Declaration& d = run.d;
+    run.sql.write(QStringLiteral("update vexas set ") +
+                      (d.finalSets + QStringList{QStringLiteral("Importado = 1")}).join(QStringLiteral(", ")) + kWhereKey,
+                  d.finalValues + keyValues(d.key));
 }
 
 } // namespace vexa::declfile::import

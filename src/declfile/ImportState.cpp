@@ -3,7 +3,9 @@
 #include "common/Conversions.h"
 #include "common/Masks.h"
 #include "common/Money.h"
+#include "declaration/ChildTables.h"
 #include "declaration/DeclSql.h"
+#include "storage/Portable.h"
 #include "storage/ReferenceLookups.h"
 
 #include <QSqlError>
@@ -33,11 +35,12 @@ void ResultText::add(const QString& message) {
 
 // ---- statements --------------------------------------------------------------------
 
-QSqlQuery& Statements::prepared(const QString& statement) {
-    const std::string key = statement.toStdString();
+QSqlQuery& Statements::prepared(const QString& statement, QSqlDatabase db) {
+    if (!db.isValid()) db = storage::db();
+    const std::string key = (db.connectionName() + QLatin1Char('|') + statement).toStdString();
     auto it = cache_.find(key);
     if (it != cache_.end()) return *it->second;
-    auto q = std::make_unique<QSqlQuery>(storage::db());
+    auto q = std::make_unique<QSqlQuery>(db);
     q->setForwardOnly(true);
     if (!q->prepare(statement)) throw ImportHalt(engineMessage(*q));
     return *cache_.emplace(key, std::move(q)).first->second;
@@ -49,16 +52,17 @@ void bindAll(QSqlQuery& q, const QVariantList& values) {
 }
 } // namespace
 
-void Statements::write(const QString& statement, const QVariantList& values) {
-    QSqlQuery& q = prepared(statement);
+void Statements::write(const QString& statement, const QVariantList& values, QSqlDatabase db) {
+    QSqlQuery& q = prepared(statement, db);
     bindAll(q, values);
     QString error;
-    if (!decl::sql::exec(q, &error)) throw ImportHalt(error);
+    if (!decl::sql::exec(q, &error))
+        throw ImportHalt(storage::isConnectionLoss(q.lastError()) ? storage::connectionLostMessage() : error);
     q.finish();
 }
 
-qint64 Statements::count(const QString& statement, const QVariantList& values) {
-    QSqlQuery& q = prepared(statement);
+qint64 Statements::count(const QString& statement, const QVariantList& values, QSqlDatabase db) {
+    QSqlQuery& q = prepared(statement, db);
     bindAll(q, values);
     if (!q.exec()) throw ImportHalt(engineMessage(q));
     const qint64 n = q.next() ? q.value(0).toLongLong() : 0;
@@ -76,11 +80,13 @@ QSqlRecord Statements::firstRow(const QString& statement, const QVariantList& va
     return row;
 }
 
+Run::Run(Prompter& p) : staged(decl::childTables()), prompter(p) {}
+
 void Run::begin() {
     if (transaction) return;
     transaction = std::make_unique<storage::Transaction>();
     if (!transaction->started()) {
-        const QString message = storage::db().lastError().text();
+        const QString message = transaction->error();
         transaction.reset();
         throw ImportHalt(QStringLiteral("Não foi possível iniciar a transação da declaração. ") + message);
     }

@@ -5,9 +5,11 @@
 // statements it runs, and the readers of segment A and of segments B to S.
 // Not part of the library's interface; Import.h is.
 
+#include "declaration/CarryOver.h"
 #include "declaration/DeclarationKey.h"
 #include "declfile/AccountFile.h"
 #include "storage/Database.h"
+#include "storage/StagedRows.h"
 
 #include <QHash>
 #include <QSqlQuery>
@@ -72,11 +74,12 @@ private:
 // make one fail half-way); any failure halts the run with the engine's message.
 class Statements {
 public:
-    QSqlQuery& prepared(const QString& statement);
+    // On the "Vexa" connection, or on the connection given (the staged child rows').
+    QSqlQuery& prepared(const QString& statement, QSqlDatabase db = {});
     // Runs a write; halts on failure.
-    void write(const QString& statement, const QVariantList& values);
+    void write(const QString& statement, const QVariantList& values, QSqlDatabase db = {});
     // count(*) of a read; halts on failure.
-    qint64 count(const QString& statement, const QVariantList& values);
+    qint64 count(const QString& statement, const QVariantList& values, QSqlDatabase db = {});
     // The first row of a read; an empty record when there is none. Halts on failure.
     QSqlRecord firstRow(const QString& statement, const QVariantList& values);
 
@@ -105,6 +108,7 @@ private:
 
 struct Lookups {
     Cache<bool> taxpayer;       // IE -> registered
+    Cache<bool> accountant;     // CRC|UF -> registered
     Cache<bool> activity;       // `Atividades` code
     Cache<bool> cfop;           // CFOP + year
     Cache<bool> creditLaw;      // `Leis`
@@ -161,10 +165,17 @@ struct Declaration {
     double rateComplement = 0;     // Q field 9
     double consumerDifferential = 0;   // S field 9
     double c73 = 0;                // tax to pay of the new row
+    decl::CarriedItems carried;    // the items carried from the previous month
+    QStringList finalSets;         // the items of the final adjustments ("c76 = ?", ...)
+    QVariantList finalValues;      // and their values
 };
 
 // What the readers share during a run.
 struct Run {
+    // The rows of segments B to S, checked for repeats as they come and
+    // written with the declaration when it is accepted (before the
+    // statements, which may hold queries on its scratch connection).
+    storage::StagedRows staged;
     Statements sql;
     Lookups lookups;
     Prompter& prompter;
@@ -172,7 +183,7 @@ struct Run {
     // The declaration's transaction, begun before its first write.
     std::unique_ptr<storage::Transaction> transaction;
 
-    explicit Run(Prompter& p) : prompter(p) {}
+    explicit Run(Prompter& p);
     // Begins the declaration's transaction unless it has begun; halts when it cannot.
     void begin();
 };
@@ -260,10 +271,10 @@ QString readSegmentR(SegmentReader& s);
 QVariant noValue();
 
 // After the Z record, when the result is still empty: the small-balance test
-// and the `Vexas` columns taken from the lists' sums.
+// and the `Vexas` columns taken from the lists' sums (written by markImported).
 void finalAdjustments(Run& run);
 
-// The declaration becomes imported.
+// The declaration becomes imported, with the columns of the final adjustments.
 void markImported(Run& run);
 
 } // namespace vexa::declfile::import

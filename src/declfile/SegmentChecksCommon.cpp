@@ -129,10 +129,12 @@ QVariantList SegmentReader::key(const QVariantList& more) const {
 }
 
 bool SegmentReader::exists(const QString& statement, const QVariantList& values) {
-    return run.sql.count(statement, values) > 0;
+    return run.sql.count(statement, values, run.staged.connection()) > 0;
 }
 
-void SegmentReader::insert(const QString& statement, const QVariantList& values) { run.sql.write(statement, values); }
+void SegmentReader::insert(const QString& statement, const QVariantList& values) {
+    run.sql.write(statement, values, run.staged.connection());
+}
 
 QVariant noValue() { return QVariant(QMetaType(QMetaType::Double)); }
 

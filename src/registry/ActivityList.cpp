@@ -1,6 +1,7 @@
 #include "registry/ActivityList.h"
 
 #include "registry/RegistrySql.h"
+#include "storage/Portable.h"
 
 #include <QSqlQuery>
 
@@ -21,7 +22,8 @@ QList<ActivityRow> activitiesByCode() {
 }
 
 QList<ActivityRow> activitiesByDescription() {
-    return read(QStringLiteral("SELECT Codigo, Descricao FROM Atividades ORDER BY Descricao, Codigo"));
+    return read(QStringLiteral("SELECT Codigo, Descricao FROM Atividades ORDER BY %1, Codigo")
+                    .arg(storage::orderByName(QStringLiteral("Descricao"))));
 }
 
 } // namespace vexa::registry

@@ -3,6 +3,7 @@
 #include "common/DocumentChecks.h"
 #include "registry/RegistrySql.h"
 #include "storage/Database.h"
+#include "storage/Portable.h"
 #include "storage/ReferenceLookups.h"
 
 #include <QSqlQuery>
@@ -141,11 +142,33 @@ DeleteOutcome deleteTaxpayer(const QString& ie, Prompter& prompter, QString* err
     }
     if (!rowExists(ie)) return DeleteOutcome::NotFound;
     if (!prompter.ask(taxpayer_msg::ConfirmaExclusao)) return DeleteOutcome::NotConfirmed;
+    // Another workstation may be saving a declaration of the taxpayer right
+    // now: with the row locked, that save is waited for and seen (or it waits
+    // and finds the taxpayer gone), so no declaration is left without its taxpayer.
+    storage::Transaction transaction;
+    if (!transaction.started()) {
+        if (error) *error = transaction.error();
+        return DeleteOutcome::Failed;
+    }
+    bool found = false;
+    if (!storage::lockRows(QStringLiteral("Contribuintes"), QStringLiteral("IE = ?"), {ie},
+                           storage::RowLock::Exclusive, &found, error))
+        return DeleteOutcome::Failed;
+    if (!found) return DeleteOutcome::NotFound;
+    if (storage::TaxpayerHasDeclarations(ie)) {
+        prompter.warn(taxpayer_msg::TemVexa);
+        return DeleteOutcome::HasDeclarations;
+    }
     QSqlQuery q;
     if (!sql::prepare(q, QStringLiteral("DELETE FROM Contribuintes WHERE IE = ?"), error))
         return DeleteOutcome::Failed;
     q.addBindValue(ie);
-    return sql::exec(q, error) ? DeleteOutcome::Deleted : DeleteOutcome::Failed;
+    if (!sql::exec(q, error)) return DeleteOutcome::Failed;
+    if (!transaction.commit()) {
+        if (error) *error = transaction.error();
+        return DeleteOutcome::Failed;
+    }
+    return DeleteOutcome::Deleted;
 }
 
 QString moveTaxpayer(Move move, const QString& from) {

@@ -17,15 +17,16 @@ struct NameRow {
     bool operator==(const NameRow&) const = default;
 };
 
-// Every row of the registry in case-insensitive name order (ties by key).
+// Every row of the registry in the name order of every list (storage/Portable.h:
+// upper case without accents, then the name itself; ties by key).
 QList<NameRow> rowsByName(Registry registry);
 
-// Compares two names as the case-insensitive index orders them: letters A-Z
-// fold to a-z, everything else (accents included) by its code.
+// Compares two names in that order.
 int compareNames(const QString& a, const QString& b);
 
-// The nearest row whose name is greater than or equal to the typed text; the
-// last row when every name is smaller; -1 for an empty list.
+// The nearest row whose name is greater than or equal to the typed text,
+// case and accents not counting; the last row when every name is smaller; -1
+// for an empty list.
 int nearestByName(const QList<NameRow>& rows, const QString& typed);
 
 } // namespace vexa::registry

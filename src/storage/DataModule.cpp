@@ -1,6 +1,7 @@
 #include "storage/DataModule.h"
 
 #include "storage/Database.h"
+#include "storage/Engine.h"
 #include "storage/IndexList.h"
 #include "storage/LayoutUpgrade.h"
 #include "storage/Schema.h"
@@ -27,6 +28,7 @@ DataModule::DataModule(ProgramFolder folder, ErrorHandler onError)
     : folder_(std::move(folder)), onError_(std::move(onError)) {}
 
 DataModule::~DataModule() {
+    setConnectionNotice({});   // the handler goes with the data module
     close();
     deleteFiles(folder_.dbDir(), QStringLiteral("*.lck"));
     deleteFiles(folder_.root(), QStringLiteral("*.lck"));
@@ -63,13 +65,17 @@ StartUpResult DataModule::startUp(RebuildProgress* progress, Prompter& prompter)
     deleteFiles(root, QStringLiteral("*.lck"));
     deleteFiles(folder_.dbDir(), QStringLiteral("*.Val"));
 
-    // 5 to 16. Columns and tables of earlier layouts, and the values their rows lack.
+    // A lost server connection is told through the application-wide handler.
+    setConnectionNotice(onError_);
+
+    // 5 to 16. Columns and tables of earlier layouts, and the values their rows
+    // lack; then the change stamp of the declarations that several workstations
+    // save. Workstations that start together upgrade one after the other.
     LayoutUpgrade upgrade;
-    if (!upgrade.addImportedFlag() || !upgrade.addRateDifferential() || !upgrade.rebuildRateDifferential() ||
-        !upgrade.rebuildRateComplement() || !upgrade.fillMissingRates() || !upgrade.addRateComplementItems() ||
-        !upgrade.addLawPeriods() || !upgrade.fillDeclarationDefaults() || !upgrade.addTaxpayerState() ||
-        !upgrade.addTaxpayerRegime() || !upgrade.addAccountantEmail() || !upgrade.addTaxpayerEmail())
-        return stop(upgrade.error());
+    {
+        StartUpLock lock(db());
+        if (!upgrade.upgradeColumnsAndTables() || !upgrade.addRowVersion()) return stop(upgrade.error());
+    }
 
     // 17. The key index of the operations sheet is missing: rebuild the indexes.
     const QString indexList = indexListFile(folder_);

@@ -5,6 +5,7 @@
 #include "storage/DataModule.h"
 
 #include "storage/Database.h"
+#include "storage/Engine.h"
 #include "storage/IndexList.h"
 #include "storage/Schema.h"
 
@@ -24,33 +25,17 @@ bool run(QSqlDatabase db, const QString& sql) {
     return q.exec(sql);
 }
 
-// The table's name as the database spells it; empty when there is no such table.
-QString realTableName(QSqlDatabase db, const QString& table) {
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND lower(name) = lower(?) "
-                             "AND name NOT LIKE 'sqlite_%'"));
-    q.addBindValue(table);
-    return q.exec() && q.next() ? q.value(0).toString() : QString();
-}
-
 // Every index the engine lets us drop (the keys of CREATE TABLE ... PRIMARY KEY
 // belong to their table and stay), of one table or of all.
 void dropIndexes(QSqlDatabase db, const QString& table = QString()) {
-    QStringList names;
-    {
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL "
-                                 "AND (? = '' OR lower(tbl_name) = lower(?))"));
-        q.addBindValue(table.isNull() ? QStringLiteral("") : table);
-        q.addBindValue(table.isNull() ? QStringLiteral("") : table);
-        if (q.exec())
-            while (q.next()) names << q.value(0).toString();
-    }
-    for (const QString& n : names) run(db, QStringLiteral("DROP INDEX IF EXISTS %1").arg(schema::quoteIdentifier(n)));
+    const Engine engine = engineOf(db);
+    for (const QString& n : droppableIndexes(db, table))
+        run(db, QStringLiteral("DROP INDEX IF EXISTS %1").arg(identifier(engine, n)));
 }
 
 // Makes one entry's index; false when it cannot be built (unknown table or
-// field, a repeated key in the rows, a name already taken, ...).
+// field, a repeated key in the rows, a name already taken, ...). Each entry is
+// a unit of its own, so that one that fails leaves the others standing.
 bool buildEntry(QSqlDatabase db, const QString& table, const IndexListEntry& entry) {
     if (table.isEmpty() || entry.fields.isEmpty()) return false;
     QStringList columns;
@@ -63,7 +48,10 @@ bool buildEntry(QSqlDatabase db, const QString& table, const IndexListEntry& ent
         if (it == columns.cend()) return false;
         fields << *it;
     }
-    return run(db, schema::createIndexStatement(table, {entry.name, fields}));
+    Transaction unit(db);
+    if (!unit.started()) return false;
+    if (!run(db, schema::createIndexStatement(table, {entry.name, fields}, engineOf(db)))) return false;
+    return unit.commit();
 }
 
 void deleteEngineIndexFiles(const QString& dbDir, const QString& dbFile) {
@@ -88,11 +76,11 @@ bool DataModule::rebuildIndexes(const ProgramFolder& folder, const QString& inde
     if (progress) progress->begin(list.total);
 
     QString why;
-    if (openConnection(folder.dbFile(), kRebuildConnection, &why)) {
+    if (openFolderConnection(folder, kRebuildConnection, &why)) {
         {
             QSqlDatabase db = QSqlDatabase::database(kRebuildConnection, false);
             // One transaction: a rebuild cut short leaves the indexes as they were.
-            db.transaction();
+            Transaction rebuild(db);
             dropIndexes(db);
             QString previous;
             for (int i = 0; i < list.entries.size(); ++i) {
@@ -105,10 +93,7 @@ bool DataModule::rebuildIndexes(const ProgramFolder& folder, const QString& inde
                 previous = entry.table;
                 if (progress) progress->step(i + 1);
             }
-            if (!db.commit()) {
-                why = db.lastError().text();
-                db.rollback();
-            }
+            if (!rebuild.commit()) why = rebuild.error();
         }
         closeConnection(kRebuildConnection);
     }

@@ -1,6 +1,8 @@
 #include "storage/LayoutUpgrade.h"
 
 #include "storage/Database.h"
+#include "storage/Engine.h"
+#include "storage/Portable.h"
 #include "storage/Schema.h"
 
 #include <QHash>
@@ -18,8 +20,26 @@ QVariant asInteger(const QVariant& v) { return v.isNull() ? QVariant() : QVarian
 
 } // namespace
 
+LayoutUpgrade::LayoutUpgrade() : onVexa_(true) {}
+LayoutUpgrade::LayoutUpgrade(QSqlDatabase db) : db_(std::move(db)) {}
+
+// The "Vexa" connection as it is now: the start-up closes and opens it again around an index rebuild.
+QSqlDatabase LayoutUpgrade::database() const { return onVexa_ ? storage::db() : db_; }
+
+bool LayoutUpgrade::upgradeColumnsAndTables() {
+    return addImportedFlag() && addRateDifferential() && rebuildRateDifferential() && rebuildRateComplement() &&
+           fillMissingRates() && addRateComplementItems() && addLawPeriods() && fillDeclarationDefaults() &&
+           addTaxpayerState() && addTaxpayerRegime() && addAccountantEmail() && addTaxpayerEmail();
+}
+
 bool LayoutUpgrade::exec(const QString& sql, const QVariantList& values) {
-    QSqlQuery q(db());
+    QSqlQuery q(database());
+    // PostgreSQL prepares no ALTER, CREATE or DROP: a statement without values runs as it stands.
+    if (values.isEmpty()) {
+        if (q.exec(sql)) return true;
+        error_ = q.lastError().text();
+        return false;
+    }
     if (!q.prepare(sql)) {
         error_ = q.lastError().text();
         return false;
@@ -36,43 +56,56 @@ bool LayoutUpgrade::exec(const QString& sql, const QVariantList& values) {
 // lower case. A table that cannot be read is an error of the step.
 bool LayoutUpgrade::lacks(const QString& table, const QString& column, bool* lacking) {
     QStringList names;
-    if (!schema::columnNames(db(), table, &names, &error_)) return false;
+    if (!schema::columnNames(database(), table, &names, &error_)) return false;
     *lacking = true;
     for (const QString& n : names)
         if (n.toLower() == column.toLower()) *lacking = false;
     return true;
 }
 
-bool LayoutUpgrade::addColumnIfMissing(const QString& table, const QString& column, const QStringList& statements) {
+// The column and its fills as one unit: an old database gets both or neither.
+bool LayoutUpgrade::addColumnIfMissing(const QString& table, const QString& column, const QString& type,
+                                       const QStringList& fills) {
     bool lacking = false;
     if (!lacks(table, column, &lacking)) return false;
     if (!lacking) return true;
-    for (const QString& sql : statements)
+    Transaction transaction(database());
+    if (!transaction.started()) {
+        error_ = transaction.error();
+        return false;
+    }
+    if (!exec(QStringLiteral("alter table %1 add %2 %3").arg(table, column, upgradeType(engineOf(database()), type))))
+        return false;
+    for (const QString& sql : fills)
         if (!exec(sql)) return false;
+    if (!transaction.commit()) {
+        error_ = transaction.error();
+        return false;
+    }
     return true;
 }
 
 bool LayoutUpgrade::addImportedFlag() {
-    return addColumnIfMissing(QStringLiteral("Vexas"), QStringLiteral("Importado"),
-                              {QStringLiteral("alter table vexas add Importado boolean "),
-                               QStringLiteral("update vexas set Importado = true ")});
+    // Every declaration of an old database counts as imported: true, stored as 1.
+    return addColumnIfMissing(QStringLiteral("vexas"), QStringLiteral("Importado"), QStringLiteral("boolean"),
+                              {QStringLiteral("update vexas set Importado = 1")});
 }
 
 bool LayoutUpgrade::addRateDifferential() {
-    return addColumnIfMissing(QStringLiteral("Aliquota"), QStringLiteral("VlrDifAliquota"),
-                              {QStringLiteral("alter table Aliquota add VlrDifAliquota float")});
+    return addColumnIfMissing(QStringLiteral("Aliquota"), QStringLiteral("VlrDifAliquota"), QStringLiteral("float"));
 }
 
 bool LayoutUpgrade::copyIntoWorkTable(const QString& table, const QString& amountColumn) {
-    QSqlQuery read(db());
-    read.setForwardOnly(true);
+    // Read whole before the inserts: PostgreSQL streams a forward-only read,
+    // and a statement run meanwhile would cut it short.
+    QSqlQuery read(database());
     if (!read.exec(QStringLiteral("SELECT ie, ano, mes, retificacao, uf, DomicilioFiscal, VlrContabil, "
                                   "VlrBaseCalculo, %1, CidadeID FROM %2")
                        .arg(amountColumn, table))) {
         error_ = read.lastError().text();
         return false;
     }
-    QSqlQuery insert(db());
+    QSqlQuery insert(database());
     insert.prepare(QStringLiteral(
         "INSERT INTO Aliquota2 (ie, ano, mes, retificacao, uf, DomicilioFiscal, VlrContabil, VlrBaseCalculo, "
         "VlrDifAliquota, CidadeID) VALUES(:ie, :ano, :mes, :retificacao, :uf, :DomicilioFiscal, :VlrContabil, "
@@ -101,14 +134,13 @@ bool LayoutUpgrade::copyIntoWorkTable(const QString& table, const QString& amoun
 }
 
 bool LayoutUpgrade::copyBackFromWorkTable(const QString& table, const QString& amountColumn) {
-    QSqlQuery read(db());
-    read.setForwardOnly(true);
+    QSqlQuery read(database());   // whole, as above
     if (!read.exec(QStringLiteral("SELECT ie, ano, mes, retificacao, uf, DomicilioFiscal, VlrContabil, "
                                   "VlrBaseCalculo, VlrDifAliquota, CidadeID FROM Aliquota2"))) {
         error_ = read.lastError().text();
         return false;
     }
-    QSqlQuery insert(db());
+    QSqlQuery insert(database());
     insert.prepare(QStringLiteral("INSERT INTO %1 (ie, ano, mes, retificacao, uf, DomicilioFiscal, VlrContabil, "
                                   "VlrBaseCalculo, %2, CidadeID) VALUES(:ie, :ano, :mes, :retificacao, :uf, "
                                   ":DomicilioFiscal, :VlrContabil, :VlrBaseCalculo, :%2, :CidadeID)")
@@ -145,17 +177,30 @@ bool LayoutUpgrade::rebuildRateTable(const QString& table, const QString& rateCo
     if (!lacks(table, rateColumn, &lacking)) return false;
     if (!lacking) return true;
 
-    Transaction transaction;
+    Transaction transaction(database());
     if (!transaction.started()) {
-        error_ = db().lastError().text();
+        error_ = transaction.error();
         return false;
     }
-    const bool done = exec(QStringLiteral("DELETE FROM Aliquota2")) && copyIntoWorkTable(table, amountColumn) &&
-                      exec(QStringLiteral("DROP TABLE %1").arg(table)) && exec(createStatement) &&
-                      copyBackFromWorkTable(table, amountColumn) && exec(QStringLiteral("DELETE FROM Aliquota2"));
+    // SQLite takes the statement as it stands; on PostgreSQL the table is made
+    // as every new database has it, with its key index.
+    QStringList create{createStatement};
+    if (engineOf(database()) == Engine::PostgreSQL) {
+        const schema::Table* t = schema::findTable(table);
+        if (!t) {
+            error_ = QStringLiteral("tabela desconhecida: %1").arg(table);
+            return false;
+        }
+        create = {schema::createTableStatement(*t, Engine::PostgreSQL),
+                  schema::createIndexStatement(t->name, {QString(), t->key}, Engine::PostgreSQL)};
+    }
+    bool done = exec(QStringLiteral("DELETE FROM Aliquota2")) && copyIntoWorkTable(table, amountColumn) &&
+                exec(QStringLiteral("DROP TABLE %1").arg(table));
+    for (const QString& sql : create) done = done && exec(sql);
+    done = done && copyBackFromWorkTable(table, amountColumn) && exec(QStringLiteral("DELETE FROM Aliquota2"));
     if (!done) return false;   // rolled back
     if (!transaction.commit()) {
-        error_ = db().lastError().text();
+        error_ = transaction.error();
         return false;
     }
     return true;
@@ -195,7 +240,7 @@ bool LayoutUpgrade::fillRates(const QString& table, const QString& rateColumn) {
     };
     QList<Row> rows;
     {
-        QSqlQuery read(db());
+        QSqlQuery read(database());
         read.setForwardOnly(true);
         if (!read.exec(QStringLiteral("select ie, ano, mes, retificacao, uf, domiciliofiscal, %1 from %2 "
                                       "where %1 is null")
@@ -211,13 +256,14 @@ bool LayoutUpgrade::fillRates(const QString& table, const QString& rateColumn) {
     }
     if (rows.isEmpty()) return true;
 
-    Transaction transaction;
+    Transaction transaction(database());
     QHash<QString, QVariant> rates;
-    QSqlQuery rateOf(db());
+    QSqlQuery rateOf(database());
     rateOf.prepare(QStringLiteral("select Aliquota from AliquotaUf where CodigoUf = :codigoUF"));
-    QSqlQuery update(db());
-    update.prepare(QStringLiteral("update %1 set %2 = ? where ie IS ? and ano IS ? and mes IS ? and "
-                                  "retificacao IS ? and uf IS ? and domiciliofiscal IS ? and %2 is null")
+    QSqlQuery update(database());
+    update.prepare(QStringLiteral("update %1 set %2 = ? where ie IS NOT DISTINCT FROM ? and ano IS NOT DISTINCT "
+                                  "FROM ? and mes IS NOT DISTINCT FROM ? and retificacao IS NOT DISTINCT FROM ? and "
+                                  "uf IS NOT DISTINCT FROM ? and domiciliofiscal IS NOT DISTINCT FROM ? and %2 is null")
                        .arg(table, rateColumn));
     for (const Row& r : rows) {
         const QString uf = r.key[4].toString();
@@ -240,7 +286,7 @@ bool LayoutUpgrade::fillRates(const QString& table, const QString& rateColumn) {
         }
     }
     if (!transaction.commit()) {
-        error_ = db().lastError().text();
+        error_ = transaction.error();
         return false;
     }
     return true;
@@ -252,16 +298,14 @@ bool LayoutUpgrade::fillMissingRates() {
 }
 
 bool LayoutUpgrade::addRateComplementItems() {
-    return addColumnIfMissing(QStringLiteral("Vexas"), QStringLiteral("C79"),
-                              {QStringLiteral("alter table vexas add C79 float")}) &&
-           addColumnIfMissing(QStringLiteral("Vexas"), QStringLiteral("C710"),
-                              {QStringLiteral("alter table vexas add C710 float")});
+    return addColumnIfMissing(QStringLiteral("vexas"), QStringLiteral("C79"), QStringLiteral("float")) &&
+           addColumnIfMissing(QStringLiteral("vexas"), QStringLiteral("C710"), QStringLiteral("float"));
 }
 
 bool LayoutUpgrade::addLawPeriods() {
-    return addColumnIfMissing(QStringLiteral("leis"), QStringLiteral("PerRLeiIni"),
-                              {QStringLiteral("alter table leis add PerRLeiIni Date"),
-                               QStringLiteral("alter table leis add PerRLeiFim Date")});
+    return addColumnIfMissing(QStringLiteral("leis"), QStringLiteral("PerRLeiIni"), QStringLiteral("Date"),
+                              {QStringLiteral("alter table leis add PerRLeiFim %1")
+                                   .arg(upgradeType(engineOf(database()), QStringLiteral("Date")))});
 }
 
 bool LayoutUpgrade::fillDeclarationDefaults() {
@@ -273,29 +317,32 @@ bool LayoutUpgrade::fillDeclarationDefaults() {
 }
 
 bool LayoutUpgrade::addTaxpayerState() {
-    return addColumnIfMissing(QStringLiteral("Contribuintes"), QStringLiteral("UF"),
-                              {QStringLiteral("alter table Contribuintes add UF char(2)"),
-                               QStringLiteral("update Contribuintes set UF ='QX'")});
+    return addColumnIfMissing(QStringLiteral("Contribuintes"), QStringLiteral("UF"), QStringLiteral("char(2)"),
+                              {QStringLiteral("update Contribuintes set UF ='QX'")});
 }
 
 bool LayoutUpgrade::addTaxpayerRegime() {
-    return addColumnIfMissing(QStringLiteral("Contribuintes"), QStringLiteral("TipoRegime"),
-                              {QStringLiteral("alter table Contribuintes add TipoRegime char(1)"),
-                               QStringLiteral("update Contribuintes set TipoRegime ='N'")});
+    return addColumnIfMissing(QStringLiteral("Contribuintes"), QStringLiteral("TipoRegime"), QStringLiteral("char(1)"),
+                              {QStringLiteral("update Contribuintes set TipoRegime ='N'")});
 }
 
 bool LayoutUpgrade::addAccountantEmail() {
-    return addColumnIfMissing(QStringLiteral("Declarante"), QStringLiteral("email"),
-                              {QStringLiteral("alter table Declarante add email char(50)")});
+    return addColumnIfMissing(QStringLiteral("Declarante"), QStringLiteral("email"), QStringLiteral("char(50)"));
 }
 
 bool LayoutUpgrade::addTaxpayerEmail() {
-    return addColumnIfMissing(QStringLiteral("Contribuintes"), QStringLiteral("EmailCont"),
-                              {QStringLiteral("alter table Contribuintes add EmailCont char(50)")});
+    return addColumnIfMissing(QStringLiteral("Contribuintes"), QStringLiteral("EmailCont"), QStringLiteral("char(50)"));
+}
+
+// The change stamp of a declaration row: every save adds one, and a save of a
+// row that another workstation saved since it was read is refused.
+bool LayoutUpgrade::addRowVersion() {
+    return addColumnIfMissing(QStringLiteral("vexas"), QStringLiteral("VersaoRegistro"), QStringLiteral("integer"),
+                              {QStringLiteral("update vexas set VersaoRegistro = 0")});
 }
 
 bool LayoutUpgrade::hasLayoutVersion(bool* has) {
-    QSqlQuery q(db());
+    QSqlQuery q(database());
     q.prepare(QStringLiteral("Select Count(*) from Controle where Versao = ?"));
     q.addBindValue(kLayoutVersion);
     if (!q.exec() || !q.next()) {
@@ -307,14 +354,24 @@ bool LayoutUpgrade::hasLayoutVersion(bool* has) {
 }
 
 bool LayoutUpgrade::writeLayoutVersion() {
-    Transaction transaction;
+    Transaction transaction(database());
     if (!transaction.started()) {
-        error_ = db().lastError().text();
+        error_ = transaction.error();
         return false;
     }
-    if (!exec(QStringLiteral("INSERT INTO Controle (Versao) VALUES (?)"), {kLayoutVersion})) return false;
+    {
+        QSqlQuery q(database());
+        q.prepare(QStringLiteral("INSERT INTO Controle (Versao) VALUES (?)"));
+        q.addBindValue(kLayoutVersion);
+        if (!q.exec()) {
+            // Another workstation that started at the same moment wrote it first.
+            if (isKeyViolation(q.lastError())) return true;
+            error_ = q.lastError().text();
+            return false;
+        }
+    }
     if (!transaction.commit()) {
-        error_ = db().lastError().text();
+        error_ = transaction.error();
         return false;
     }
     return true;
@@ -322,7 +379,7 @@ bool LayoutUpgrade::writeLayoutVersion() {
 
 bool LayoutUpgrade::ensureItem15Activity() {
     const QString code = QStringLiteral("3511501");
-    QSqlQuery q(db());
+    QSqlQuery q(database());
     q.prepare(QStringLiteral("select cnae from CNAE15 where CNAE = (?)"));
     q.addBindValue(code);
     if (!q.exec()) {
@@ -336,7 +393,7 @@ bool LayoutUpgrade::ensureItem15Activity() {
 
 bool LayoutUpgrade::ensureRateComplementRevenue() {
     const QString code = QStringLiteral("105");
-    QSqlQuery q(db());
+    QSqlQuery q(database());
     q.prepare(QStringLiteral("select * from tributos where CodigoID = (?)"));
     q.addBindValue(code);
     if (!q.exec()) {

@@ -5,6 +5,7 @@
 // that must exist. Each step works on the "Vexa" connection; a step that
 // fails answers false and keeps the engine's message in error().
 
+#include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
 
@@ -12,6 +13,12 @@ namespace vexa::storage {
 
 class LayoutUpgrade {
 public:
+    LayoutUpgrade();                           // on the "Vexa" connection
+    explicit LayoutUpgrade(QSqlDatabase db);   // on another connection of either engine
+
+    // Every step from addImportedFlag to addTaxpayerEmail, in their order.
+    bool upgradeColumnsAndTables();
+
     bool addImportedFlag();            // Vexas.Importado, true for every old declaration
     bool addRateDifferential();        // Aliquota.VlrDifAliquota
     bool rebuildRateDifferential();    // Aliquota keyed with its rate
@@ -24,6 +31,7 @@ public:
     bool addTaxpayerRegime();          // Contribuintes.TipoRegime, "N" for old rows
     bool addAccountantEmail();         // Declarante.email
     bool addTaxpayerEmail();           // Contribuintes.EmailCont
+    bool addRowVersion();              // Vexas.VersaoRegistro, 0 for old rows
     bool hasLayoutVersion(bool* has);  // the "979" row of Controle
     bool writeLayoutVersion();         // in one transaction
     bool ensureItem15Activity();       // CNAE15 "3511501"
@@ -34,13 +42,19 @@ public:
 private:
     bool exec(const QString& sql, const QVariantList& values = {});
     bool lacks(const QString& table, const QString& column, bool* lacking);
-    bool addColumnIfMissing(const QString& table, const QString& column, const QStringList& statements);
+    // "alter table T add C <type>" when the column is missing, then the fills.
+    bool addColumnIfMissing(const QString& table, const QString& column, const QString& type,
+                            const QStringList& fills = {});
     bool copyIntoWorkTable(const QString& table, const QString& amountColumn);
     bool copyBackFromWorkTable(const QString& table, const QString& amountColumn);
     bool rebuildRateTable(const QString& table, const QString& rateColumn, const QString& amountColumn,
                           const QString& createStatement);
     bool fillRates(const QString& table, const QString& rateColumn);
 
+    QSqlDatabase database() const;
+
+    QSqlDatabase db_;
+    bool onVexa_ = false;
     QString error_;
 };
 

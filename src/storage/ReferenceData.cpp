@@ -1,6 +1,8 @@
 #include "storage/ReferenceData.h"
 
 #include "storage/Csv.h"
+#include "storage/Database.h"
+#include "storage/Engine.h"
 
 #include <QDate>
 #include <QDir>
@@ -21,14 +23,6 @@ bool matches(const QString& text, const char* pattern) {
 
 QString shortened(const QString& text) {
     return text.size() > 40 ? text.left(40) + QStringLiteral("...") : text;
-}
-
-// Runs a statement that takes no value; the savepoint statements of a load.
-bool execPlain(QSqlDatabase db, const QString& sql, QString* error) {
-    QSqlQuery q(db);
-    if (q.exec(sql)) return true;
-    if (error) *error = q.lastError().text();
-    return false;
 }
 
 } // namespace
@@ -118,22 +112,18 @@ bool loadReferenceFile(QSqlDatabase db, const QString& path, QString* error) {
             return fail(QStringLiteral("coluna desconhecida \"%1\" na tabela %2").arg(name, table->name));
         if (columns.contains(col)) return fail(QStringLiteral("coluna \"%1\" repetida no cabeçalho").arg(name));
         columns << col;
-        names << schema::quoteIdentifier(col->name);
+        names << identifier(engineOf(db), col->name);
         marks << QStringLiteral("?");
     }
 
-    // All rows of the file or none: a savepoint works inside or outside a
-    // transaction that the caller may hold.
-    if (!execPlain(db, QStringLiteral("SAVEPOINT reference_file"), &why)) return fail(why);
-    auto undo = [&] {
-        QSqlQuery q(db);
-        q.exec(QStringLiteral("ROLLBACK TO reference_file"));
-        q.exec(QStringLiteral("RELEASE reference_file"));
-    };
+    // All rows of the file or none, inside or outside a transaction that the caller may hold.
+    Transaction unit(db);
+    if (!unit.started()) return fail(unit.error());
+    auto undo = [&] { unit.rollback(); };
 
     QSqlQuery insert(db);
     if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(schema::quoteIdentifier(table->name), names.join(QLatin1Char(',')),
+                            .arg(identifier(engineOf(db), table->name), names.join(QLatin1Char(',')),
                                  marks.join(QLatin1Char(','))))) {
         why = insert.lastError().text();
         undo();
@@ -156,10 +146,7 @@ bool loadReferenceFile(QSqlDatabase db, const QString& path, QString* error) {
         }
     }
     insert.finish();
-    if (!execPlain(db, QStringLiteral("RELEASE reference_file"), &why)) {
-        undo();
-        return fail(why);
-    }
+    if (!unit.commit()) return fail(unit.error());
     return true;
 }
 

@@ -4,6 +4,8 @@
 #include "common/Money.h"
 #include "common/StateCodes.h"
 #include "storage/Database.h"
+#include "storage/Engine.h"
+#include "storage/Portable.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -36,10 +38,23 @@ std::optional<QSqlQuery> run(const QString& sql, std::initializer_list<QVariant>
 }
 
 // The first column of the first row; an invalid QVariant when there is no row.
+// The statement is kept prepared for the next lookup of the same kind.
 QVariant firstValue(const QString& sql, std::initializer_list<QVariant> values) {
-    auto q = run(sql, values);
-    if (!q || !q->next()) return {};
-    return q->value(0);
+    QString error;
+    QSqlQuery* q = keptStatement(sql, &error);
+    if (!q) {
+        reportUnhandledError(error);
+        return {};
+    }
+    int i = 0;
+    for (const QVariant& v : values) q->bindValue(i++, v);
+    if (!q->exec()) {
+        reportUnhandledError(q->lastError().text());
+        return {};
+    }
+    const QVariant value = q->next() ? q->value(0) : QVariant();
+    q->finish();
+    return value;
 }
 
 qint64 countOf(const QString& sql, std::initializer_list<QVariant> values) {
@@ -241,7 +256,7 @@ QList<StateRow> StateList() {
 
 QList<MunicipalityRow> MunicipalityList(int mode, const QString& stateLetterCode) {
     const QString columns = QStringLiteral("SELECT CodigoID, Descricao, ID, CodIBGE, UF FROM Municipios ");
-    const QString order = QStringLiteral(" ORDER BY Descricao COLLATE NOCASE");
+    const QString order = QStringLiteral(" ORDER BY %1, CodigoID").arg(orderByName(QStringLiteral("Descricao")));
     std::optional<QSqlQuery> q;
     if (mode == 0)
         q = run(columns + QStringLiteral("WHERE UF = ?") + order, {kHomeState});
@@ -254,12 +269,7 @@ QList<MunicipalityRow> MunicipalityList(int mode, const QString& stateLetterCode
         while (q->next())
             rows.append({q->value(0).toString(), q->value(1).toString(), q->value(2).toString(),
                          q->value(3).toLongLong(), q->value(4).toString()});
-    // Name order as a reader of Portuguese expects it: "Água Fria" before "Barra".
-    QCollator collator(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(rows.begin(), rows.end(), [&collator](const MunicipalityRow& a, const MunicipalityRow& b) {
-        return collator.compare(a.descricao, b.descricao) < 0;
-    });
+    // The name order of every list ("Água Fria" before "Barra"), the same on both engines.
     return rows;
 }
 

@@ -1,5 +1,9 @@
 #include "storage/Schema.h"
 
+#include "storage/Engine.h"
+#include "storage/Portable.h"
+
+#include <QDate>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -40,52 +44,103 @@ QString quoteIdentifier(const QString& name) {
 
 QString keyIndexName(const QString& table) { return QStringLiteral("pk_") + table; }
 
-QString createTableStatement(const Table& table) {
+QString createTableStatement(const Table& table) { return createTableStatement(table, Engine::SQLite); }
+
+QString createTableStatement(const Table& table, Engine engine) {
     QStringList cols;
     for (const Column& c : table.columns) {
-        QString def = c.name + QLatin1Char(' ') + typeName(c);
+        QString def = (engine == Engine::SQLite ? c.name : identifier(engine, c.name)) + QLatin1Char(' ') +
+                      columnType(engine, c);
         if (!c.defaultValue.isEmpty()) def += QStringLiteral(" DEFAULT ") + c.defaultValue;
         cols << def;
     }
-    if (table.rowNumber) cols << QStringLiteral("Seq INTEGER PRIMARY KEY");
-    return QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, cols.join(QStringLiteral(", ")));
+    if (table.rowNumber) cols << rowNumberColumn(engine);
+    return QStringLiteral("CREATE TABLE %1 (%2)")
+        .arg(engine == Engine::SQLite ? table.name : identifier(engine, table.name), cols.join(QStringLiteral(", ")));
 }
 
 QString createIndexStatement(const QString& table, const Index& index) {
+    return createIndexStatement(table, index, Engine::SQLite);
+}
+
+QString createIndexStatement(const QString& table, const Index& index, Engine engine) {
     QStringList cols;
     const bool key = index.name.isEmpty();
-    for (const QString& f : index.fields)
-        cols << (key ? quoteIdentifier(f) : quoteIdentifier(f) + QStringLiteral(" COLLATE NOCASE"));
+    const Table* known = findTable(table);
+    for (const QString& f : index.fields) {
+        const QString name = identifier(engine, f);
+        if (key) {
+            cols << name;
+        } else if (engine == Engine::SQLite) {
+            cols << name + QStringLiteral(" COLLATE NOCASE");
+        } else {
+            // Case-insensitive on PostgreSQL: the lower case of a text column.
+            const Column* c = known ? findColumn(*known, f) : nullptr;
+            const bool text = !c || c->type == Type::Text || c->type == Type::Memo || c->type == Type::Date;
+            const bool rowNumber = f.compare(QLatin1String("Seq"), Qt::CaseInsensitive) == 0 && known && known->rowNumber;
+            cols << (text && !rowNumber ? QStringLiteral("lower(%1)").arg(name) : name);
+        }
+    }
     return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
         .arg(key ? QStringLiteral("UNIQUE ") : QString(),
-             quoteIdentifier(key ? keyIndexName(table) : index.name), quoteIdentifier(table),
+             identifier(engine, key ? keyIndexName(table) : index.name), identifier(engine, table),
              cols.join(QStringLiteral(", ")));
 }
 
 bool createAll(QSqlDatabase db, QString* error) {
+    const Engine engine = engineOf(db);
     QSqlQuery q(db);
     auto run = [&](const QString& sql) {
         if (q.exec(sql)) return true;
         if (error) *error = q.lastError().text() + QStringLiteral(" (") + sql + QLatin1Char(')');
         return false;
     };
+    if (engine == Engine::PostgreSQL && !run(postgresNameOrderFunction())) return false;
     for (const Table& t : tables()) {
-        if (!run(createTableStatement(t))) return false;
-        if (!t.key.isEmpty() && !run(createIndexStatement(t.name, {QString(), t.key}))) return false;
+        if (!run(createTableStatement(t, engine))) return false;
+        if (!t.key.isEmpty() && !run(createIndexStatement(t.name, {QString(), t.key}, engine))) return false;
         for (const Index& i : t.indexes)
-            if (!run(createIndexStatement(t.name, i))) return false;
+            if (!run(createIndexStatement(t.name, i, engine))) return false;
     }
     return true;
 }
 
+bool canonicalValue(Type type, const QVariant& v, QVariant* out) {
+    if (v.isNull()) {
+        switch (type) {
+        case Type::Float: *out = QVariant(QMetaType(QMetaType::Double)); break;
+        case Type::Integer:
+        case Type::SmallInt:
+        case Type::Boolean: *out = QVariant(QMetaType(QMetaType::LongLong)); break;
+        default: *out = QVariant(QMetaType(QMetaType::QString)); break;
+        }
+        return true;
+    }
+    bool ok = true;
+    switch (type) {
+    case Type::Float: *out = v.toDouble(&ok); break;
+    case Type::Integer:
+    case Type::SmallInt:
+    case Type::Boolean: {
+        *out = v.toLongLong(&ok);
+        if (!ok) {
+            // A whole number kept as a float ("12.0").
+            const double d = v.toDouble(&ok);
+            ok = ok && d == double(qint64(d));
+            *out = qint64(d);
+        }
+        break;
+    }
+    case Type::Date:
+        *out = v.typeId() == QMetaType::QDate ? v.toDate().toString(QStringLiteral("yyyy-MM-dd")) : v.toString();
+        break;
+    default: *out = v.toString(); break;
+    }
+    return ok;
+}
+
 bool keyIndexExists(QSqlDatabase db, const QString& table) {
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' "
-                             "AND lower(tbl_name) = lower(:t) "
-                             "AND (lower(name) = lower(:k) OR name LIKE 'sqlite_autoindex_%')"));
-    q.bindValue(QStringLiteral(":t"), table);
-    q.bindValue(QStringLiteral(":k"), keyIndexName(table));
-    return q.exec() && q.next() && q.value(0).toInt() > 0;
+    return indexExists(db, table, keyIndexName(table)) || hasPrimaryKey(db, table);
 }
 
 bool columnNames(QSqlDatabase db, const QString& table, QStringList* names, QString* error) {
@@ -93,7 +148,7 @@ bool columnNames(QSqlDatabase db, const QString& table, QStringList* names, QStr
     // columns of the statement without reading the table.
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(quoteIdentifier(table)))) {
+    if (!q.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(identifier(engineOf(db), table)))) {
         if (error) *error = q.lastError().text();
         return false;
     }

@@ -12,6 +12,11 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+
+namespace vexa::storage {
+enum class Engine;   // Engine.h
+}
 
 namespace vexa::storage::schema {
 
@@ -61,14 +66,24 @@ QString quoteIdentifier(const QString& name);
 // "pk_" followed by the table's name.
 QString keyIndexName(const QString& table);
 
+// The statements for SQLite, and for the engine given.
 QString createTableStatement(const Table& table);
+QString createTableStatement(const Table& table, Engine engine);
 // The key (unique, name ignored) when index.name is empty, otherwise a
-// case-insensitive secondary index of that name.
+// case-insensitive secondary index of that name (COLLATE NOCASE on SQLite,
+// lower() of its text columns on PostgreSQL).
 QString createIndexStatement(const QString& table, const Index& index);
+QString createIndexStatement(const QString& table, const Index& index, Engine engine);
 
-// Creates every table with its key and secondary indexes on an empty database.
+// Creates every table with its key and secondary indexes on an empty database
+// (and, on PostgreSQL, the function nome_ordem() of the name order).
 // Answers false with the engine's message in *error.
 bool createAll(QSqlDatabase db, QString* error);
+
+// The value as a column of the type keeps it on both engines (a number held
+// as text read as a number, a date as its "yyyy-MM-dd" text, null typed);
+// false when it cannot be (a text where a number belongs).
+bool canonicalValue(Type type, const QVariant& value, QVariant* out);
 
 // Whether the key index of the table exists: the one the index rebuild makes,
 // or the primary key of a table created with CREATE TABLE ... PRIMARY KEY.

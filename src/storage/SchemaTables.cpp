@@ -143,7 +143,9 @@ QList<Table> buildTables() {
                                 text("MudaDomicilio", 1), integer("CidadeB"), date("DtIniA"),
                                 date("DtFimA"), date("DtIniB"), date("DtFimB"),
                                 {QStringLiteral("Importado"), Type::Boolean, 0, QStringLiteral("1")},
-                                realZero("C713"), realZero("C714"), realZero("C716")},
+                                realZero("C713"), realZero("C714"), realZero("C716"),
+                                // the change stamp: one more at every save of the row
+                                {QStringLiteral("VersaoRegistro"), Type::Integer, 0, QStringLiteral("0")}},
               fields(kDecl),
               {}});
 

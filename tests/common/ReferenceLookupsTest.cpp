@@ -1,3 +1,4 @@
+#include "support/EngineSql.h"
 #include "common/ErrorLog.h"
 #include "common/StateCodes.h"
 #include "storage/Database.h"
@@ -217,7 +218,7 @@ TEST_F(ReferenceLookupsTest, LawsTributesAndIndices) {
 }
 
 TEST_F(ReferenceLookupsTest, ARefusedStatementReachesTheHandlerAndAnswersNone) {
-    exec(QStringLiteral("DROP TABLE Tare"));
+    test::dropTable(QStringLiteral("Tare"));
     EXPECT_FALSE(DeclarationHasTare(QStringLiteral("290000009"), QStringLiteral("2024"), QStringLiteral("01"),
                                     QStringLiteral("00")));
     ASSERT_EQ(errors_.size(), 1);

@@ -65,7 +65,7 @@ TEST_F(BatchProgram, ReindexRebuildsAndEndsWithItsMessage) {
     const Result r = run({QStringLiteral("reindex")});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("Programa será encerrado para concluir a atualização dos índices!")));
-    EXPECT_TRUE(indexNames(folder).contains(QStringLiteral("idxRazaoSocial")));
+    EXPECT_TRUE(indexNames(folder).contains(QStringLiteral("idxrazaosocial")));
 }
 
 TEST_F(BatchProgram, ACommandOnAMissingDatabaseFailsWithAMessageAndALogLine) {

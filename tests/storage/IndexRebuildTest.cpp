@@ -58,12 +58,15 @@ TEST(IndexRebuild, BrokenEntriesAreSkippedSilentlyAndTheRestBuilt) {
     EXPECT_EQ(shown.size(), 1);
     EXPECT_EQ(progress.last, 9);
     EXPECT_EQ(indexNames(home.folder, QStringLiteral("Contribuintes")),
-              (QStringList{QStringLiteral("idxRazaoSocial"), QStringLiteral("pk_Contribuintes")}));
+              lowered({QStringLiteral("idxRazaoSocial"), QStringLiteral("pk_Contribuintes")}));
     // A key over a column with repeated values cannot be built.
     EXPECT_TRUE(indexNames(home.folder, QStringLiteral("Municipios")).isEmpty());
     // A name with quotes is a name like any other.
-    EXPECT_EQ(indexNames(home.folder, QStringLiteral("UF")), QStringList{QStringLiteral("idx\"; DROP TABLE Contribuintes; --")});
-    EXPECT_EQ(indexNames(home.folder, QStringLiteral("Declarante")), QStringList{QStringLiteral("idxNome")});
+    // SQLite keeps names beginning with "sqlite_" for itself; PostgreSQL builds that one too.
+    QStringList onUF = lowered({QStringLiteral("idx\"; DROP TABLE Contribuintes; --")});
+    if (onServer()) onUF << QStringLiteral("sqlite_x");
+    EXPECT_EQ(indexNames(home.folder, QStringLiteral("UF")), onUF);
+    EXPECT_EQ(indexNames(home.folder, QStringLiteral("Declarante")), lowered({QStringLiteral("idxNome")}));
     EXPECT_EQ(query(home.folder, QStringLiteral("SELECT count(*) FROM Contribuintes"))[0][0].toInt(), 2);
 }
 
@@ -73,8 +76,8 @@ TEST(IndexRebuild, ATableNamedAgainLaterStartsItsIndexesAfresh) {
             "[Indices]\nTotal=3\n001=\n002=\n003=idxRazaoSocial\n"
             "[Tabelas]\n001=Contribuintes\n002=Declarante\n003=Contribuintes\n"
             "[Campos]\n001=IE\n002=CRC;UF\n003=RazaoSocial\n");
-    EXPECT_EQ(indexNames(home.folder, QStringLiteral("Contribuintes")), QStringList{QStringLiteral("idxRazaoSocial")});
-    EXPECT_EQ(indexNames(home.folder, QStringLiteral("Declarante")), QStringList{QStringLiteral("pk_Declarante")});
+    EXPECT_EQ(indexNames(home.folder, QStringLiteral("Contribuintes")), lowered({QStringLiteral("idxRazaoSocial")}));
+    EXPECT_EQ(indexNames(home.folder, QStringLiteral("Declarante")), lowered({QStringLiteral("pk_Declarante")}));
 }
 
 TEST(IndexRebuild, AHugeTotalDoesNotMakeTheRebuildRunOn) {
@@ -83,7 +86,7 @@ TEST(IndexRebuild, AHugeTotalDoesNotMakeTheRebuildRunOn) {
     rebuild(home.folder, "[Indices]\nTotal=2000000000\n001=\n[Tabelas]\n001=UF\n[Campos]\n001=Codigo\n", &progress);
     EXPECT_EQ(progress.events.first(), QStringLiteral("begin 2000000000"));
     EXPECT_EQ(progress.last, 1);
-    EXPECT_EQ(indexNames(home.folder), QStringList{QStringLiteral("pk_UF")});
+    EXPECT_EQ(indexNames(home.folder), lowered({QStringLiteral("pk_UF")}));
 }
 
 TEST(IndexList, ReadsTheFileAsTheRebuildNeedsIt) {

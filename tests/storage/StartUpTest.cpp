@@ -118,8 +118,8 @@ TEST(StartUp, UpgradesAnOldLayoutKeepingEveryRow) {
     EXPECT_EQ(taxpayers[0][1].toString(), QStringLiteral("QX"));
     EXPECT_EQ(taxpayers[0][2].toString(), QStringLiteral("N"));
     EXPECT_TRUE(taxpayers[0][3].isNull());
-    EXPECT_TRUE(columnNames(home.folder, QStringLiteral("Declarante")).contains(QStringLiteral("email")));
-    EXPECT_TRUE(columnNames(home.folder, QStringLiteral("Leis")).contains(QStringLiteral("PerRLeiFim")));
+    EXPECT_TRUE(hasColumn(home.folder, QStringLiteral("Declarante"), QStringLiteral("email")));
+    EXPECT_TRUE(hasColumn(home.folder, QStringLiteral("Leis"), QStringLiteral("PerRLeiFim")));
 
     // The version row, the two reference rows, and the indexes of the list.
     EXPECT_EQ(query(home.folder, QStringLiteral("SELECT count(*) FROM Controle WHERE Versao = '979'"))[0][0].toInt(), 1);
@@ -131,7 +131,7 @@ TEST(StartUp, UpgradesAnOldLayoutKeepingEveryRow) {
     const QStringList indexes = indexNames(home.folder);
     for (const char* name : {"pk_Contribuintes", "idxRazaoSocial", "idxNome", "idxDescricao", "pk_MovimentacaoPorOperacoes42",
                              "pk_Aliquota", "pk_AliquotaComp", "idxDataDesc"})
-        EXPECT_TRUE(indexes.contains(QString::fromLatin1(name))) << name;
+        EXPECT_TRUE(indexes.contains(QString::fromLatin1(name).toLower())) << name;
     // The rebuilt Aliquota refuses a second row with the same key and rate.
     EXPECT_THROW(execute(home.folder, QStringLiteral("INSERT INTO Aliquota (IE, Ano, Mes, Retificacao, UF, DomicilioFiscal, "
                                                      "Aliquota) VALUES ('111111111','2010','01','00','35','A',18)")),
@@ -171,7 +171,7 @@ TEST(StartUp, AMissingKeyIndexOfTheOperationsSheetRebuildsTheIndexes) {
     EXPECT_TRUE(run.result.opened);
     EXPECT_TRUE(run.result.endProgram);
     EXPECT_EQ(run.messages, QStringList{kClosing});
-    EXPECT_TRUE(indexNames(home.folder).contains(QStringLiteral("pk_MovimentacaoPorOperacoes42")));
+    EXPECT_TRUE(indexNames(home.folder).contains(QStringLiteral("pk_movimentacaoporoperacoes42")));
     // The steps after the rebuild ran on the reopened connection.
     EXPECT_EQ(query(home.folder, QStringLiteral("SELECT count(*) FROM Tributos WHERE CodigoID = '105'"))[0][0].toInt(), 1);
 }
@@ -193,8 +193,8 @@ TEST(StartUp, AFailingStepGoesToTheErrorHandlerAndSkipsTheRest) {
     EXPECT_FALSE(run.result.endProgram);
     // The failed rebuild left Aliquota whole; the later steps did not run.
     EXPECT_EQ(query(home.folder, rows), before);
-    EXPECT_FALSE(columnNames(home.folder, QStringLiteral("Aliquota")).contains(QStringLiteral("Aliquota")));
-    EXPECT_FALSE(columnNames(home.folder, QStringLiteral("Contribuintes")).contains(QStringLiteral("UF")));
+    EXPECT_FALSE(hasColumn(home.folder, QStringLiteral("Aliquota"), QStringLiteral("Aliquota")));
+    EXPECT_FALSE(hasColumn(home.folder, QStringLiteral("Contribuintes"), QStringLiteral("UF")));
     EXPECT_EQ(query(home.folder, QStringLiteral("SELECT count(*) FROM Controle"))[0][0].toInt(), 0);
     EXPECT_EQ(query(home.folder, QStringLiteral("SELECT count(*) FROM Vexas"))[0][0].toInt(), 3);
 }
@@ -223,5 +223,5 @@ TEST(StartUp, RemovesStaleLockFilesAndTheDestructorThoseOfTheDatabaseFolder) {
     EXPECT_FALSE(QFile::exists(home.folder.dbDir() + QStringLiteral("PDOXUSRS.lck")));
     EXPECT_FALSE(QFile::exists(root + QStringLiteral("again.lck")));
     EXPECT_TRUE(QFile::exists(root + QStringLiteral("keep.txt")));
-    EXPECT_TRUE(QFile::exists(home.folder.dbFile()));
+    EXPECT_TRUE(onServer() || QFile::exists(home.folder.dbFile()));
 }

@@ -1,8 +1,12 @@
 #include "storage/StorageTestSupport.h"
 
+#include "storage/Database.h"
+#include "storage/Engine.h"
 #include "storage/ProgramFolderInit.h"
+#include "storage/Schema.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,10 +23,17 @@ template <typename Fn>
 void withConnection(const ProgramFolder& folder, Fn fn) {
     std::string failure;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kAux);
-        db.setDatabaseName(folder.dbFile());
-        if (!db.open()) {
-            failure = db.lastError().text().toStdString();
+        QString why;
+        QSqlDatabase db;
+        if (storage::isOnServer(folder)) {
+            if (storage::openFolderConnection(folder, kAux, &why)) db = QSqlDatabase::database(kAux, false);
+        } else {
+            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kAux);
+            db.setDatabaseName(folder.dbFile());
+            if (!db.open()) why = db.lastError().text();
+        }
+        if (!db.isOpen()) {
+            failure = why.toStdString();
         } else {
             try {
                 fn(db);
@@ -82,21 +93,35 @@ QString writeDeliveredFolder(const QString& dir, const QMap<QString, QByteArray>
     return delivered;
 }
 
-LaidOutFolder::LaidOutFolder() {
+LaidOutFolder::LaidOutFolder(Kind kind) {
     delivered = writeDeliveredFolder(dir.path(), smallReferenceFiles());
     folder = ProgramFolder(dir.filePath(QStringLiteral("home")));
     QString error;
+    if (kind == Kind::TestedEngine && onServer()) {
+        server = std::make_unique<ServerDatabase>(ServerDatabase::Content::Empty);
+        if (storage::layOutServerFolder(folder, delivered, server->connection(), false, &error) !=
+            storage::InitOutcome::Done)
+            throw std::runtime_error(("init --postgres failed: " + error).toStdString());
+        return;
+    }
     if (!storage::initProgramFolder(folder, delivered, false, &error))
         throw std::runtime_error(("init failed: " + error).toStdString());
 }
+
+LaidOutFolder::~LaidOutFolder() { storage::close(); }
 
 QList<QVariantList> query(const ProgramFolder& folder, const QString& sql, const QVariantList& values) {
     QList<QVariantList> rows;
     withConnection(folder, [&](QSqlDatabase db) {
         QSqlQuery q(db);
-        if (!q.prepare(sql)) throw std::runtime_error((sql + ": " + q.lastError().text()).toStdString());
-        for (int i = 0; i < values.size(); ++i) q.bindValue(i, values[i]);
-        if (!q.exec()) throw std::runtime_error((sql + ": " + q.lastError().text()).toStdString());
+        // PostgreSQL prepares no CREATE, ALTER or DROP: a statement without values runs as it stands.
+        if (values.isEmpty()) {
+            if (!q.exec(sql)) throw std::runtime_error((sql + ": " + q.lastError().text()).toStdString());
+        } else {
+            if (!q.prepare(sql)) throw std::runtime_error((sql + ": " + q.lastError().text()).toStdString());
+            for (int i = 0; i < values.size(); ++i) q.bindValue(i, values[i]);
+            if (!q.exec()) throw std::runtime_error((sql + ": " + q.lastError().text()).toStdString());
+        }
         while (q.next()) {
             QVariantList row;
             for (int i = 0; i < q.record().count(); ++i) row << q.value(i);
@@ -110,19 +135,38 @@ void execute(const ProgramFolder& folder, const QString& sql, const QVariantList
 
 QStringList indexNames(const ProgramFolder& folder, const QString& table) {
     QStringList names;
-    for (const QVariantList& r :
-         query(folder, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' "
-                                      "AND (? = '' OR lower(tbl_name) = lower(?)) ORDER BY name"),
-               {table.isNull() ? QStringLiteral("") : table, table.isNull() ? QStringLiteral("") : table}))
-        names << r[0].toString();
+    withConnection(folder, [&](QSqlDatabase db) {
+        if (!table.isEmpty()) {
+            names = storage::indexNames(db, table);
+        } else {
+            for (const QString& t : storage::tableNames(db)) names += storage::indexNames(db, t);
+        }
+    });
+    // The key of a table's own row number (PostgreSQL names it "<table>_pkey") is
+    // no index of the list; SQLite's row number has none.
+    names.erase(std::remove_if(names.begin(), names.end(), [](const QString& n) { return n.endsWith(QLatin1String("_pkey")); }),
+                names.end());
+    names.sort();
     return names;
 }
 
 QStringList columnNames(const ProgramFolder& folder, const QString& table) {
     QStringList names;
-    for (const QVariantList& r : query(folder, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table}))
-        names << r[0].toString();
+    withConnection(folder, [&](QSqlDatabase db) {
+        QString why;
+        if (!storage::schema::columnNames(db, table, &names, &why)) throw std::runtime_error(why.toStdString());
+    });
     return names;
+}
+
+bool hasColumn(const ProgramFolder& folder, const QString& table, const QString& column) {
+    return columnNames(folder, table).contains(column, Qt::CaseInsensitive);
+}
+
+QStringList lowered(const QStringList& names) {
+    QStringList out;
+    for (const QString& n : names) out << n.toLower();
+    return out;
 }
 
 void makeOldLayout(const ProgramFolder& folder) {

@@ -5,6 +5,7 @@
 
 #include "common/ProgramFolder.h"
 #include "storage/DataModule.h"
+#include "support/TestServer.h"
 
 #include <QMap>
 #include <QSqlDatabase>
@@ -21,12 +22,17 @@ namespace vexa::test {
 QString writeDeliveredFolder(const QString& dir, const QMap<QString, QByteArray>& csvFiles);
 QMap<QString, QByteArray> smallReferenceFiles();
 
-// A program folder laid out by initProgramFolder from the small delivered folder.
+// A program folder laid out from the small delivered folder: on the engine the
+// tests run on (initProgramFolder, or init on a fresh database of the test
+// cluster), or always on an SQLite file for the tests of the file itself.
 struct LaidOutFolder {
+    enum class Kind { TestedEngine, SqliteFile };
     QTemporaryDir dir;
     ProgramFolder folder;
     QString delivered;
-    LaidOutFolder();
+    std::unique_ptr<ServerDatabase> server;
+    explicit LaidOutFolder(Kind kind = Kind::TestedEngine);
+    ~LaidOutFolder();
 };
 
 // Turns the database of the folder into one of an earlier layout: no
@@ -40,8 +46,12 @@ void makeOldLayout(const ProgramFolder& folder);
 // folder's database; the rows as lists of values.
 QList<QVariantList> query(const ProgramFolder& folder, const QString& sql, const QVariantList& values = {});
 void execute(const ProgramFolder& folder, const QString& sql, const QVariantList& values = {});
+// Index names in lower case (PostgreSQL folds them), sorted.
 QStringList indexNames(const ProgramFolder& folder, const QString& table = QString());
+// Column names as the engine reports them (PostgreSQL: lower case).
 QStringList columnNames(const ProgramFolder& folder, const QString& table);
+bool hasColumn(const ProgramFolder& folder, const QString& table, const QString& column);
+QStringList lowered(const QStringList& names);
 
 // Progress that records what it was told.
 class RecordingProgress : public storage::RebuildProgress {

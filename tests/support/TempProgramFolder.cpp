@@ -2,6 +2,7 @@
 
 #include "storage/Database.h"
 #include "storage/ProgramFolderInit.h"
+#include "support/TestServer.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -51,6 +52,10 @@ TempProgramFolder::TempProgramFolder(bool open) : dir_(std::make_unique<QTempora
     storage::close();
     copyTree(templateFolder(), dir_->path());
     folder_ = ProgramFolder(dir_->path());
+    if (onServer()) {
+        server_ = std::make_unique<ServerDatabase>();
+        server_->attach(folder_);
+    }
     if (open) {
         QString error;
         if (!storage::open(folder_, &error))
@@ -58,6 +63,9 @@ TempProgramFolder::TempProgramFolder(bool open) : dir_(std::make_unique<QTempora
     }
 }
 
-TempProgramFolder::~TempProgramFolder() { storage::close(); }
+TempProgramFolder::~TempProgramFolder() {
+    storage::close();
+    server_.reset();
+}
 
 } // namespace vexa::test

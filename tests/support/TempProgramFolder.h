@@ -2,6 +2,8 @@
 // A fresh program folder in a temporary directory, laid out as `init` does
 // and opened as the "Vexa" connection. The first one of a test binary is built
 // from the delivered files; later ones copy it, so each test starts clean and fast.
+// With VEXA_TEST_PG (TestServer.h) the folder's tables are on a database of
+// its own on the test cluster instead, dropped with the folder.
 
 #include "common/ProgramFolder.h"
 
@@ -10,6 +12,8 @@
 #include <memory>
 
 namespace vexa::test {
+
+class ServerDatabase;
 
 class TempProgramFolder {
 public:
@@ -26,6 +30,7 @@ public:
 private:
     std::unique_ptr<QTemporaryDir> dir_;
     ProgramFolder folder_;
+    std::unique_ptr<ServerDatabase> server_;
 };
 
 } // namespace vexa::test

@@ -36,9 +36,9 @@ QString takeOption(QStringList& args, const QString& name);
 QStringList takeOptions(QStringList& args, const QString& name);
 bool takeFlag(QStringList& args, const QString& name);
 
-int runInit(Context& ctx, QStringList args);        // init [--force]
+int runInit(Context& ctx, QStringList args);        // init [--force] [--postgres "CONNECTION"]
+int runMoveToPostgres(Context& ctx, QStringList args);   // move-to-postgres "CONNECTION"
 int runReindex(Context& ctx, QStringList args);     // reindex
-int runMoveToPostgres(Context& ctx, QStringList args);   // move-to-postgres CONNINFO
 int runTaxpayer(Context& ctx, QStringList args);    // taxpayer add|list|show|delete
 int runAccountant(Context& ctx, QStringList args);  // accountant add|list|delete
 int runDeclaration(Context& ctx, QStringList args); // declaration list|show

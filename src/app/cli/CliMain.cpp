@@ -109,12 +109,6 @@ int notYetAvailable(Context& ctx, const QString& command) {
     return Failed;
 }
 
-// The move to an office server is built in its own command file, whose
-// definition takes the place of this one; until it is there, the command says so.
-int __attribute__((weak)) runMoveToPostgres(Context& ctx, QStringList) {
-    return notYetAvailable(ctx, QStringLiteral("move-to-postgres"));
-}
-
 } // namespace vexa::cli
 
 namespace {

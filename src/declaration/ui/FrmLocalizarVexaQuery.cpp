@@ -2,6 +2,7 @@
 
 #include "common/ErrorLog.h"
 #include "storage/Database.h"
+#include "storage/Portable.h"
 
 #include <QCollator>
 #include <QSqlError>
@@ -65,7 +66,8 @@ QList<FoundDeclaration> findDeclarations(const QString& razaoSocial, const QStri
         "WHERE v.Importado = 1");
     if (!anyPeriod) sql += QStringLiteral(" AND v.Mes || v.Ano = :periodo");
     if (!anyName) sql += QStringLiteral(" AND c.RazaoSocial = :nome");
-    sql += QStringLiteral(" ORDER BY c.RazaoSocial, v.Ano, v.Mes, v.Retificacao DESC");
+    sql += QStringLiteral(" ORDER BY %1, v.Ano, v.Mes, v.Retificacao DESC, v.IE")
+               .arg(storage::orderByName(QStringLiteral("c.RazaoSocial")));
 
     QSqlQuery q(storage::db());
     q.prepare(sql);

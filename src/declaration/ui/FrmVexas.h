@@ -167,6 +167,7 @@ private:
     void showDeclaration(const VexaRow& row, DeclState state);
     void showNothing();
     void reloadStored();
+    void showChangedElsewhere();   // refused save: warn and read the stored row again
     void takeEdits();
     void recompute();
     void onRowEdited();

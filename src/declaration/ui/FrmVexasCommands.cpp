@@ -83,6 +83,14 @@ void FrmVexas::reloadStored() {
     if (const auto stored = loadVexa(context_.key)) showDeclaration(*stored, DeclState::Browse);
 }
 
+void FrmVexas::showChangedElsewhere() {
+    // Another workstation saved the declaration since it was read here: its
+    // rows as they are stored now replace what was typed.
+    prompter_.warn(kChangedElsewhere);
+    if (const auto stored = loadVexa(row_.key())) showDeclaration(*stored, DeclState::Browse);
+    else showNothing();
+}
+
 void FrmVexas::takeEdits() {
     for (VexaSheet* sheet : sheets_)
         if (sheet->editsDeclarationRow()) sheet->takeEdits(row_);
@@ -155,6 +163,10 @@ void FrmVexas::gravar() {
         const SaveResult saved = postDeclaration(row_, declState_ == DeclState::Insert);
         if (!saved.check.ok()) {
             failCheck(saved.check);
+            return;
+        }
+        if (saved.changedElsewhere) {
+            showChangedElsewhere();
             return;
         }
         if (!saved.saved) {
@@ -300,6 +312,10 @@ void FrmVexas::openEditor(const std::function<void()>& editor) {
             failCheck(saved.check);
             return;
         }
+        if (saved.changedElsewhere) {
+            showChangedElsewhere();
+            return;
+        }
         if (!saved.saved) {
             reportUnhandledError(saved.error);
             return;
@@ -325,12 +341,15 @@ bool FrmVexas::openListEditor(ListEditor list) {
     const DeclarationKey key = context_.key;
     openEditor([&] { total = opener(key, prompter_, this); });
     if (!total) return true;
-    // The list's total goes into its item and the row is posted at once.
+    // The list's total goes into its item of the row as it is stored now
+    // (another workstation may have saved it meanwhile) and is posted at once.
     VexaRow row = row_;
+    if (const auto stored = loadVexa(key)) row = *stored;
     setListTotal(row, list, *total);
     const SaveResult saved = postDeclaration(row, false);
     if (!saved.saved) {
         if (!saved.check.ok()) prompter_.warn(saved.check.message);
+        else if (saved.changedElsewhere) prompter_.warn(kChangedElsewhere);
         else reportUnhandledError(saved.error);
     }
     reloadStored();

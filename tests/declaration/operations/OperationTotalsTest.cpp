@@ -4,6 +4,7 @@
 
 #include "common/Money.h"
 #include "declaration/OperationTotals.h"
+#include "storage/Database.h"
 
 #include <QElapsedTimer>
 
@@ -59,7 +60,7 @@ TEST_F(OperationTotalsTest, SumsOfADirectionByDomicileOverItsThreeKinds) {
 
 TEST_F(OperationTotalsTest, FiveHundredRowsTotalQuickly) {
     const OperationContext ctx = declaration();
-    exec(QStringLiteral("BEGIN"));
+    storage::Transaction fill;
     for (int i = 0; i < 500; ++i) {
         exec(QStringLiteral("INSERT INTO MovimentacaoPorOperacoes42 (IE, Ano, Mes, Retificacao, CodigoOperacao, "
                             "DomicilioFiscal, EntradaSaida, CidadeID, TipoOperacao, BaseCalculo, IsentasNaoTributadas, "
@@ -68,7 +69,7 @@ TEST_F(OperationTotalsTest, FiveHundredRowsTotalQuickly) {
              {ctx.key.ie, ctx.key.ano, ctx.key.mes, ctx.key.retificacao, 1000 + i / 2,
               i % 2 ? kDomicileB : kDomicileA, i < 250 ? QStringLiteral("0") : QStringLiteral("1"), kIbgeA});
     }
-    exec(QStringLiteral("COMMIT"));
+    ASSERT_TRUE(fill.commit());
     QElapsedTimer timer;
     timer.start();
     const DeclarationOperationTotals t = operationTotals(ctx.key);

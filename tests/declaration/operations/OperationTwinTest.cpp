@@ -1,5 +1,6 @@
 // Duplicates within a grid, the domicile-B twins (created, renamed and
 // deleted with their A rows) and the writes of a post as one unit.
+#include "support/EngineSql.h"
 #include "declaration/operations/OperationsFixture.h"
 
 #include "storage/Database.h"
@@ -137,8 +138,8 @@ TEST_F(OperationTwinTest, ChangeOfDomicileCreatesAndRemovesTheBRowsOfTheDeclarat
 
 TEST_F(OperationTwinTest, AFailingTwinLeavesNothingOfThePost) {
     const OperationContext ctx = declaration(QStringLiteral("2024"), QStringLiteral("02"), QStringLiteral("N"), true);
-    exec(QStringLiteral("CREATE TRIGGER refuse_b BEFORE INSERT ON MovimentacaoPorOperacoes42 "
-                        "WHEN NEW.DomicilioFiscal = 'B' BEGIN SELECT RAISE(ABORT, 'twin refused'); END"));
+    test::refuseRows(QStringLiteral("MovimentacaoPorOperacoes42"), QStringLiteral("INSERT"), QStringLiteral("twin refused"),
+               QStringLiteral("NEW.DomicilioFiscal = 'B'"));
     const PostOutcome out =
         postOperationRow(ctx, k411, typed(ctx, k411, 1102, 100, 100), std::nullopt, prompter_);
     EXPECT_EQ(out.status, PostStatus::Failed);
@@ -146,7 +147,7 @@ TEST_F(OperationTwinTest, AFailingTwinLeavesNothingOfThePost) {
     EXPECT_EQ(rowsOf(ctx, 1102, kDomicileA), 0);
 
     // Inside the caller's transaction the post is a part of it: its rollback takes the row away.
-    exec(QStringLiteral("DROP TRIGGER refuse_b"));
+    test::allowRows(QStringLiteral("MovimentacaoPorOperacoes42"), QStringLiteral("INSERT"));
     {
         storage::Transaction tx;
         ASSERT_TRUE(tx.started());

@@ -3,6 +3,7 @@
 // deleting a declaration whole or not at all (ECF rows stay), and the regime
 // alignment on locate.
 
+#include "support/EngineSql.h"
 #include "RecordFixture.h"
 
 #include "declaration/ChildTables.h"
@@ -109,13 +110,13 @@ TEST_F(ChildTablesTest, DeleteFailingHalfWayLeavesEveryRowInPlace) {
     const QMap<QString, int> before = rowCounts(kMarch);
 
     // The engine refuses the eleventh table, after ten deletes have run.
-    exec("CREATE TRIGGER refuse_tare BEFORE DELETE ON Tare BEGIN SELECT RAISE(ABORT, 'Tare travada'); END");
+    test::refuseRows("Tare", "DELETE", "Tare travada");
     ScriptedPrompter yes(true);
     QString error;
     EXPECT_EQ(deleteDeclaration(kMarch, yes, &error), DeleteOutcome::Failed);
     EXPECT_TRUE(error.contains("Tare travada")) << error.toStdString();
     EXPECT_EQ(rowCounts(kMarch), before);
-    exec("DROP TRIGGER refuse_tare");
+    test::allowRows("Tare", "DELETE");
 
     // The same through the statement seam, failing the very last child table.
     setStatementRunner([](QSqlQuery& q) { return q.lastQuery().contains("OutrosDeb") ? false : q.exec(); });

@@ -2,6 +2,7 @@
 // codes, meets the state check and the book-value question, sees the
 // domicile-B twins and the totals by domicile; the regime greys columns;
 // New and Save on the declaration screen.
+#include "support/EngineSql.h"
 #include "declaration/topay/SheetTestSupport.h"
 
 #include "declaration/StateMovementRules.h"
@@ -47,10 +48,9 @@ protected:
     }
     int column(Direction d, A a) const { return sheet_->model(d)->columnOf(a); }
     QString storedUf(const OperationContext& ctx, Direction d) {
-        return value(QStringLiteral("SELECT group_concat(UF || DomicilioFiscal) FROM (SELECT UF, DomicilioFiscal FROM "
-                                    "MovimentacaoPorUF WHERE IE = ? AND EntradaSaida = ? ORDER BY UF, DomicilioFiscal)"),
-                     {ctx.key.ie, QString::number(int(d))})
-            .toString();
+        return test::columnText(QStringLiteral("SELECT UF || DomicilioFiscal FROM MovimentacaoPorUF WHERE IE = ? AND "
+                                         "EntradaSaida = ? ORDER BY UF, DomicilioFiscal"),
+                          {ctx.key.ie, QString::number(int(d))});
     }
 
     SheetMovimentacaoUF* sheet_ = nullptr;

@@ -2,6 +2,7 @@
 // read, produced and checked in list order, errors and alerts, refusals,
 // cancelling, and the file written in one piece.
 
+#include "support/EngineSql.h"
 #include "ExportFixture.h"
 
 #include "declfile/DeclarationReader.h"
@@ -171,12 +172,12 @@ TEST_F(ExportTest, CancellingWritesNothing) {
 
 TEST_F(ExportTest, DatabaseFailureEndsTheRunWithTheEngineMessage) {
     twoTaxpayers();
-    exec("DROP TABLE NotasFiscal");
+    test::dropTable("NotasFiscal");
     const ExportOutcome out = run(ticked());
     EXPECT_EQ(out.status, ExportStatus::Failed);
-    EXPECT_TRUE(out.message.contains(QStringLiteral("NotasFiscal"))) << out.message.toStdString();
+    EXPECT_TRUE(out.message.contains(QStringLiteral("NotasFiscal"), Qt::CaseInsensitive)) << out.message.toStdString();
 
-    exec("CREATE TABLE NotasFiscal (IE, Ano, Mes, Retificacao, IEEmpresa, DomicilioFiscal, Num_nota, Valor)");
+    test::recreateTable("NotasFiscal");
     checker.failOn = kOtherIE;
     const ExportOutcome failed = run(ticked());
     EXPECT_EQ(failed.status, ExportStatus::Failed);

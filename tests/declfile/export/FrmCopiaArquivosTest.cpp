@@ -3,6 +3,7 @@
 // through the checks, the save dialog and the message, the written file
 // decoded and compared; cancel, errors and nothing ticked write nothing.
 
+#include "support/EngineSql.h"
 #include "ExportFixture.h"
 
 #include "common/ui/MaskedLineEdit.h"
@@ -310,7 +311,7 @@ TEST_F(FrmCopiaArquivosTest, DatabaseErrorIsShownAndLoggedAndTheScreenStaysOpen)
     open();
     typePeriod(QStringLiteral("072025"));
     leavePeriod();
-    exec("DROP TABLE Encerrantes");
+    test::dropTable("Encerrantes");
     prompter.clear();
     screen->gravarArquivo();
     EXPECT_EQ(screen->lastStatus(), ExportStatus::Failed);

@@ -2,6 +2,7 @@
 // declaration imported or refused by its Z count, a missing Z, a second
 // import of the same file, the period before 01/2009, the cancel.
 
+#include "support/EngineSql.h"
 #include "ImportFixture.h"
 
 #include "declaration/VexaRow.h"
@@ -59,10 +60,9 @@ TEST_F(ImportTest, CorrectDeclarationIsStoredWholeAndMarkedImported) {
     EXPECT_EQ(rowsOf(QStringLiteral("SaidasMun"), k), 1);
     EXPECT_EQ(allRowsOf(k), 1 + 11);
     // The output row carries the taxpayer's municipality and its operation kind.
-    EXPECT_EQ(scalarSql(QStringLiteral("select CidadeID || '/' || TipoOperacao || '/' || ImpostoCreditado from "
-                                       "MovimentacaoPorOperacoes42 where IE = ? and CodigoOperacao = 2102"),
-                        {kIE})
-                  .toString(),
+    EXPECT_EQ(test::rowText(QStringLiteral("select CidadeID, TipoOperacao, ImpostoCreditado from "
+                                     "MovimentacaoPorOperacoes42 where IE = ? and CodigoOperacao = 2102"),
+                      {kIE}),
               QStringLiteral("2940401/1/0.0"));
     EXPECT_DOUBLE_EQ(scalarSql(QStringLiteral("select Total from SaidasMun where IE = ?"), {kIE}).toDouble(), 5800);
     // Segment A brought the taxpayer's row up to date.
@@ -180,7 +180,8 @@ TEST_F(ImportTest, LeftoverOfAnUnfinishedImportIsReplaced) {
             {k.ie, k.ano, k.mes, k.retificacao});
     AccountText text;
     addShopDeclaration(text, k);
-    ASSERT_TRUE(import(text).allImported());
+    const auto done = import(text);
+    ASSERT_TRUE(done.allImported()) << done.failure.toStdString() << done.response.join("|").toStdString();
     EXPECT_DOUBLE_EQ(decl::loadVexa(k)->C51, 1000);
     EXPECT_EQ(rowsOf(QStringLiteral("Deducoes"), k), 1);
     EXPECT_EQ(scalarSql(QStringLiteral("select CodLei from Deducoes where IE = ?"), {kIE}).toInt(), 99);

@@ -1,6 +1,7 @@
 // The readers of segments B to S: the common checks against segment A, the
 // field checks with their messages, duplicates, and what is stored.
 
+#include "support/EngineSql.h"
 #include "ImportFixture.h"
 
 namespace vexa::test {
@@ -59,10 +60,9 @@ TEST_F(SegmentTest, OperationsByCfop) {
               QStringLiteral(" CFOP \"5999\" Inválido.C Não é um valor válido para o campo domicílio fiscal."));
     // The Simples Nacional does not fill base, exempt and tax.
     ASSERT_TRUE(importWith(kSimplesIE, {lineB(periodKey(kSimplesIE), "0", 1102, 9, 9, 1, 2, 3, 9)}).allImported());
-    EXPECT_EQ(scalarSql(QStringLiteral("select coalesce(BaseCalculo, 'nulo') || '/' || coalesce(ImpostoCreditado, "
-                                       "'nulo') || '/' || Outras from MovimentacaoPorOperacoes42 where IE = ?"),
-                        {kSimplesIE})
-                  .toString(),
+    EXPECT_EQ(test::rowText(QStringLiteral("select BaseCalculo, ImpostoCreditado, Outras from MovimentacaoPorOperacoes42 "
+                                     "where IE = ?"),
+                      {kSimplesIE}),
               QStringLiteral("nulo/nulo/1.0"));
 }
 
@@ -77,7 +77,7 @@ TEST_F(SegmentTest, StockAndStatesAndMunicipalities) {
                              "deve ser Verdalense."));
     // A municipality code followed by blanks reads as the code.
     ASSERT_TRUE(importWith(kIE, {lineM(k_, kCityB, "A", 10, 4)}).allImported());
-    EXPECT_EQ(scalarSql(QStringLiteral("select MunicipioID || '/' || Total from SaidasMun where IE = ?"), {kIE}).toString(),
+    EXPECT_EQ(test::rowText(QStringLiteral("select MunicipioID, Total from SaidasMun where IE = ?"), {kIE}),
               QStringLiteral("2940807/6.0"));
 }
 
@@ -116,16 +116,13 @@ TEST_F(SegmentTest, PumpRecordOfTheSubmissionFileIsReadFromItsFirst92Characters)
     const auto r = importWith(kFuelIE, {g130, lineH(k, 4, 2, 15000),
                                         lineI(k, 123, QDate(2024, 3, 5), "11222333000181", "26", 3.45, 5000)});
     ASSERT_TRUE(r.allImported()) << joined(r).toStdString();
-    EXPECT_EQ(scalarSql(QStringLiteral("select NSerieBomba || '/' || NBico || '/' || PRODUTO || '/' || LeituraInicial || "
-                                       "'/' || LeituraFinal || '/' || coalesce(ProdutoAnt, 'nulo') from Encerrantes "
-                                       "where IE = ?"),
-                        {kFuelIE})
-                  .toString(),
+    EXPECT_EQ(test::rowText(QStringLiteral("select NSerieBomba, NBico, PRODUTO, LeituraInicial, LeituraFinal, ProdutoAnt "
+                                     "from Encerrantes where IE = ?"),
+                      {kFuelIE}),
               QStringLiteral("BOMBA-7/3/2/1000/1800/nulo"));
-    EXPECT_EQ(scalarSql(QStringLiteral("select UfOrigem || '/' || ValorUnitario || '/' || Quantidade || '/' || "
-                                       "DtEmissaoNota from InfoAlcool where IE = ?"),
-                        {kFuelIE})
-                  .toString(),
+    EXPECT_EQ(test::rowText(QStringLiteral("select UfOrigem, ValorUnitario, Quantidade, DtEmissaoNota from InfoAlcool "
+                                     "where IE = ?"),
+                      {kFuelIE}),
               QStringLiteral("26/3.45/5000.0/2024-03-05"));
 }
 

@@ -1,6 +1,7 @@
 #include "SampleFolder.h"
 
 #include "storage/Database.h"
+#include "support/TestServer.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -12,17 +13,6 @@
 namespace vexa::test {
 
 namespace {
-
-void copyTree(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString src = it.next();
-        const QString dst = QDir(to).filePath(QDir(from).relativeFilePath(src));
-        if (it.fileInfo().isDir()) QDir().mkpath(dst);
-        else if (!QFile::copy(src, dst)) throw std::runtime_error(("cannot copy " + src).toStdString());
-    }
-}
 
 ProcessRun runProcess(const QString& program, const QStringList& args, int timeoutMs) {
     QProcess p;
@@ -64,14 +54,20 @@ QSqlQuery run(const QString& statement) {
     return q;
 }
 
-// The folder laid out by the script's first steps, once per test binary.
+// The folder laid out by the script's first steps, once per test binary (on
+// a database of its own on the test cluster when the tests run on PostgreSQL).
 const QString& templateFolder() {
     static QTemporaryDir dir;
     static QString path;
+    static std::unique_ptr<ServerDatabase> server;
     if (path.isEmpty()) {
         const QString home = dir.path() + QStringLiteral("/programa");
-        const ProcessRun run = runMainJob({QStringLiteral("--home"), home, QStringLiteral("--until"),
-                                           QStringLiteral("register")});
+        QStringList args{QStringLiteral("--home"), home, QStringLiteral("--until"), QStringLiteral("register")};
+        if (onServer()) {
+            server = std::make_unique<ServerDatabase>(ServerDatabase::Content::Empty);
+            args << QStringLiteral("--postgres") << server->connection();
+        }
+        const ProcessRun run = runMainJob(args);
         if (!run.finished || run.exitCode != 0)
             throw std::runtime_error(("the example script could not register the sample's taxpayers:\n" + run.output)
                                          .toStdString());
@@ -177,7 +173,7 @@ void clearDeclarations() {
 
 SampleProgramFolder::SampleProgramFolder(bool open) : dir_(std::make_unique<QTemporaryDir>()) {
     storage::close();
-    copyTree(templateFolder(), dir_->path());
+    server_ = copyProgramFolder(templateFolder(), dir_->path());
     folder_ = ProgramFolder(dir_->path());
     if (open) {
         QString error;
@@ -186,6 +182,9 @@ SampleProgramFolder::SampleProgramFolder(bool open) : dir_(std::make_unique<QTem
     }
 }
 
-SampleProgramFolder::~SampleProgramFolder() { storage::close(); }
+SampleProgramFolder::~SampleProgramFolder() {
+    storage::close();
+    server_.reset();
+}
 
 } // namespace vexa::test

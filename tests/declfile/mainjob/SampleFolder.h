@@ -18,6 +18,8 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace vexa::test {
 
+class ServerDatabase;
+
 QString sourcePath(const QString& relative);   // in the source tree
 QString binPath(const QString& name);          // beside the built programs
 QString samplePath();                          // examples/vexa-exemplo.txt
@@ -74,6 +76,7 @@ public:
 private:
     std::unique_ptr<QTemporaryDir> dir_;
     ProgramFolder folder_;
+    std::unique_ptr<ServerDatabase> server_;   // the folder's own database on the test cluster
 };
 
 } // namespace vexa::test

@@ -1,0 +1,49 @@
+#pragma once
+// The rows a long unit adds to a set of tables — checked for repeats as they
+// come, written together at its end. On SQLite the rows go straight into the
+// database. On a server every statement is a round trip over the network: the
+// rows first go into a scratch SQLite database in memory, where the checks
+// read them with the same statements and the same results, and flush() sends
+// them in one statement. An import of an accounting-system declaration of
+// forty records so costs the server one statement instead of eighty.
+
+#include <QHash>
+#include <QSqlQuery>
+#include <memory>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+namespace vexa::storage {
+
+class StagedRows {
+public:
+    // The tables whose rows are staged (names as in the schema, any case).
+    explicit StagedRows(QStringList tables);
+    ~StagedRows();
+    StagedRows(const StagedRows&) = delete;
+    StagedRows& operator=(const StagedRows&) = delete;
+
+    // The connection on which the checks (SELECT count(*) ...) and the
+    // INSERTs of those tables run: the database itself, or the scratch one.
+    QSqlDatabase connection();
+    // Writes the staged rows into the database (inside the caller's
+    // transaction, in the order they were added) and forgets them.
+    bool flush(QString* error);
+    // Forgets the staged rows (the unit was refused or failed).
+    void clear();
+
+private:
+    bool openScratch(QString* error);
+
+    // The flushes' statements, kept prepared: declarations of one file often
+    // have the same number of rows in each table.
+    QHash<QString, std::shared_ptr<QSqlQuery>> flushes_;
+    QStringList tables_;
+    QString scratchName_;
+    bool scratch_ = false;
+    bool dirty_ = false;
+    QString scratchError_;
+};
+
+} // namespace vexa::storage
