@@ -76,6 +76,5 @@ private:
     QElapsedTimer shownAt_;
 };
 
-int notYetAvailable(Context& ctx, const QString& command);
 
 } // namespace vexa::cli

@@ -104,11 +104,6 @@ void Progress::finish() {
     dirty_ = false;
 }
 
-int notYetAvailable(Context& ctx, const QString& command) {
-    ctx.err << "vexa-cli: o comando \"" << command << "\" ainda não está disponível." << Qt::endl;
-    return Failed;
-}
-
 } // namespace vexa::cli
 
 namespace {
