@@ -156,4 +156,13 @@ TEST_F(DareCliTest, PrintRefusalsWriteNoFile) {
     EXPECT_EQ(cli({"dare", "frobnicate"}).code, 2);
 }
 
+TEST_F(DareCliTest, DocumentGivenWithAnEqualsSignReachesTheSlip) {
+    // A value that starts with a dash can only be given as --doc=VALUE.
+    const CliRun issued = cli(issue(test::kIE, "101", "15/03/2024") << "--doc=-77/2024");
+    ASSERT_EQ(issued.code, 0) << issued.err.toStdString();
+    const std::optional<Dare> stored = findDare({test::kIE, "2024", "02", "00"});
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(stored->Doc_Origem, "-77/2024");
+}
+
 } // namespace

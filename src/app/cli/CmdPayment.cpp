@@ -115,7 +115,7 @@ int dareIssue(Context& ctx, QStringList args) {
     if (!readTarget(ctx, args, t, &rc, kIssueSyntax)) return rc;
     const QString revenue = takeOption(args, QStringLiteral("--revenue"));
     const QString payDate = takeOption(args, QStringLiteral("--pay-date"));
-    const bool docGiven = args.contains(QStringLiteral("--doc"));
+    const bool docGiven = hasOption(args, QStringLiteral("--doc"));
     const QString doc = takeOption(args, QStringLiteral("--doc"));
     const QStringList obs = takeOptions(args, QStringLiteral("--obs"));
     if (unknownArguments(ctx, args)) return Failed;
