@@ -99,7 +99,7 @@ void printJson(Context& ctx, const DareAvulsa& s, const AvulsaCodes& codes) {
 }
 
 void printText(Context& ctx, const DareAvulsa& s, const AvulsaCodes& codes, const std::optional<Tributo>& tributo) {
-    const AvulsaTaxpayer t = findAvulsaTaxpayer(s.key.IE);
+    const SlipTaxpayer t = findSlipTaxpayer(s.key.IE);
     const QString revenue =
         tributo ? s.key.CodigoTributo + QStringLiteral(" - ") + tributo->Descricao : s.key.CodigoTributo;
     printLabelled(ctx, {

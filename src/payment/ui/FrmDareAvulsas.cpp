@@ -510,7 +510,7 @@ void FrmDareAvulsas::clearData() {
 }
 
 void FrmDareAvulsas::showTaxpayer(const QString& ie) {
-    const AvulsaTaxpayer t = findAvulsaTaxpayer(ie);
+    const SlipTaxpayer t = findSlipTaxpayer(ie);
     edtRazaoSocial_->setText(t.RazaoSocial);
     edtCNPJ_->setText(t.CGC_CPF);
     edtMunicipio_->setText(t.codIBGE);
