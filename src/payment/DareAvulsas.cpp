@@ -6,7 +6,6 @@
 #include "common/Money.h"
 #include "common/Rotinas.h"
 #include "declaration/DeclSql.h"
-#include "payment/SlipCode.h"
 #include "storage/Database.h"
 
 #include <QSqlQuery>
@@ -154,7 +153,7 @@ QList<PeriodSlip> slipsOfPeriod(const QString& ie, const QString& mes, const QSt
 YearResult leaveYear(const QString& ie, const QString& mes, const QString& ano, bool novo) {
     YearResult r;
     const QList<PeriodSlip> slips = slipsOfPeriod(ie, mes, ano);
-    r.RazaoSocial = slips.isEmpty() ? findAvulsaTaxpayer(ie).RazaoSocial : slips.first().RazaoSocial;
+    r.RazaoSocial = slips.isEmpty() ? findSlipTaxpayer(ie).RazaoSocial : slips.first().RazaoSocial;
     auto fresh = [&](int seq) {
         r.outcome = YearOutcome::New;
         r.slip = DareAvulsa{};
@@ -188,43 +187,16 @@ YearResult leaveYear(const QString& ie, const QString& mes, const QString& ano, 
 
 // ---- what a slip shows -----------------------------------------------------------
 
-AvulsaTaxpayer findAvulsaTaxpayer(const QString& ie) {
-    AvulsaTaxpayer t;
-    if (ie.isEmpty()) return t;
-    QSqlQuery q;
-    if (!sql::read(q,
-                   QStringLiteral("select c.RazaoSocial, c.CGC_CPF, c.MunicipioID, m.CodIBGE "
-                                  "from Contribuintes c left join Municipios m on m.CodigoID = c.MunicipioID "
-                                  "where c.IE = ?"),
-                   {ie}))
-        return t;
-    if (!q.next()) return t;
-    t.found = true;
-    t.RazaoSocial = sql::text(q.value(0));
-    t.CGC_CPF = sql::text(q.value(1));
-    t.MunicipioID = sql::text(q.value(2));
-    // A code that names no municipality counts as none: the page could not print it.
-    if (!t.MunicipioID.isEmpty() && !q.value(3).isNull()) t.codIBGE = q.value(3).toString();
-    return t;
-}
-
 AvulsaCodes avulsaCodes(const DareAvulsa& s, const std::optional<Tributo>& tributo) {
     AvulsaCodes c;
     c.ccVlTotal = s.ccVlTotal();
     c.NossoNumero = nossoNumeroStandalone(s.key.periodo(), s.key.IE, s.Objeto);
     c.Obs4 = Obs4(s.DataVencimento, Clock::instance().today());
     if (tributo) {
-        BarcodeInput in;
-        in.ccVlTotal = c.ccVlTotal;
-        in.Vl_Receita = s.ValorReceita;
-        in.Juros = s.Juros;
-        in.Multa = s.Multa;
-        in.Distribuicao = tributo->Distribuicao;
-        in.TributoID = tributo->ID;
-        in.NossoNumero = c.NossoNumero;
-        in.origin = SlipOrigin::Standalone;
-        c.CodBar = CodBar(in);
-        c.LinhaDigitavel = LinhaDigitavel(c.CodBar);
+        const SlipBarcode b =
+            slipBarcode(*tributo, c.ccVlTotal, s.ValorReceita, s.Juros, s.Multa, c.NossoNumero, SlipOrigin::Standalone);
+        c.CodBar = b.CodBar;
+        c.LinhaDigitavel = b.LinhaDigitavel;
     }
     return c;
 }
@@ -288,12 +260,7 @@ AvulsaSaveCheck checkSaveAvulsa(const DareAvulsa& s) {
 }
 
 CheckResult checkAvulsaWidths(const DareAvulsa& s) {
-    const struct {
-        const QString& value;
-        int width;
-        const char* caption;
-        const QString& field;
-    } texts[] = {
+    return checkTextWidths({
         {s.key.CodigoTributo, avulsa_width::CodigoTributo, "Código da Receita", avulsa_field::CodigoTributo},
         {s.Obs1, avulsa_width::Obs, "Observações", avulsa_field::Obs1},
         {s.Obs2, avulsa_width::Obs, "Observações", avulsa_field::Obs2},
@@ -301,12 +268,7 @@ CheckResult checkAvulsaWidths(const DareAvulsa& s) {
         {s.Doc_Origem, avulsa_width::Doc_Origem, "Documento Especifique", avulsa_field::Doc_Origem},
         {s.NumeroDoc, avulsa_width::NumeroDoc, "Número Documento", avulsa_field::NumeroDoc},
         {s.TipoDoc, avulsa_width::TipoDoc, "Nome Documento", avulsa_field::TipoDoc},
-    };
-    for (const auto& t : texts)
-        if (t.value.size() > t.width)
-            return CheckResult::fail(
-                QString::fromUtf8(t.caption) + QStringLiteral(" aceita no máximo %1 caracteres.").arg(t.width), t.field);
-    return CheckResult::pass();
+    });
 }
 
 bool saveDareAvulsa(DareAvulsa& s, const std::optional<AvulsaKey>& original, QString* error) {
@@ -351,7 +313,7 @@ CheckResult checkPrintAvulsa(const DareAvulsa& s) {
 }
 
 QString noPageMessage(const DareAvulsa& s) {
-    const AvulsaTaxpayer t = findAvulsaTaxpayer(s.key.IE);
+    const SlipTaxpayer t = findSlipTaxpayer(s.key.IE);
     if (t.found && t.codIBGE.isEmpty()) return dare_msg::SemMunicipio;
     return dare_msg::SemDadosImpressao;
 }

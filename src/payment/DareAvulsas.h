@@ -166,14 +166,7 @@ YearResult leaveYear(const QString& ie, const QString& mes, const QString& ano, 
 
 // ---- what the screen and the page show with a slip ---------------------------------
 
-struct AvulsaTaxpayer {
-    bool found = false;
-    QString RazaoSocial;     // "NOME DO CONTRIBUINTE"
-    QString CGC_CPF;         // "CNPJ"
-    QString MunicipioID;
-    QString codIBGE;         // "CÓDIGO DO MUNICÍPIO"; empty when the municipality is missing or unknown
-};
-AvulsaTaxpayer findAvulsaTaxpayer(const QString& ie);
+// The taxpayer's name, CNPJ and municipality: findSlipTaxpayer() of Gates.h.
 
 // The computed part of a slip: the total, the slip number, the bar-code
 // number (empty when it cannot be formed), the digitable line and the due-date note.

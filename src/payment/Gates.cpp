@@ -4,7 +4,6 @@
 #include "common/Conversions.h"
 #include "common/Money.h"
 #include "declaration/DeclSql.h"
-#include "payment/SlipCode.h"
 
 #include <QSqlQuery>
 
@@ -13,31 +12,6 @@ namespace vexa::payment {
 namespace {
 
 using namespace vexa::decl;
-
-struct Taxpayer {
-    QString RazaoSocial, CGC_CPF, MunicipioID, TipoRegime, codIBGE;
-};
-
-std::optional<Taxpayer> findTaxpayer(const QString& ie) {
-    if (ie.isEmpty()) return std::nullopt;
-    QSqlQuery q;
-    if (!sql::read(q,
-                   QStringLiteral("select c.RazaoSocial, c.CGC_CPF, c.MunicipioID, c.TipoRegime, m.CodIBGE "
-                                  "from Contribuintes c left join Municipios m on m.CodigoID = c.MunicipioID "
-                                  "where c.IE = ?"),
-                   {ie}))
-        return std::nullopt;
-    if (!q.next()) return std::nullopt;
-    Taxpayer t;
-    t.RazaoSocial = sql::text(q.value(0));
-    t.CGC_CPF = sql::text(q.value(1));
-    t.MunicipioID = sql::text(q.value(2));
-    t.TipoRegime = sql::text(q.value(3));
-    // A municipality code that names no municipality counts as none: the slip
-    // report joins `Municipios` and could not print it.
-    if (!t.MunicipioID.isEmpty() && !q.value(4).isNull()) t.codIBGE = q.value(4).toString();
-    return t;
-}
 
 bool declarationExists(const DareKey& k) {
     QSqlQuery q;
@@ -70,6 +44,53 @@ QString versionMessage(const QString& beforeAte) {
 QString issueLimitText() {
     return QStringLiteral("Impressão do DARE valida até referência ") +
            cutoverDate().toString(QStringLiteral("MM/yyyy"));
+}
+
+SlipTaxpayer findSlipTaxpayer(const QString& ie) {
+    SlipTaxpayer t;
+    if (ie.isEmpty()) return t;
+    QSqlQuery q;
+    if (!sql::read(q,
+                   QStringLiteral("select c.RazaoSocial, c.CGC_CPF, c.MunicipioID, c.TipoRegime, m.CodIBGE "
+                                  "from Contribuintes c left join Municipios m on m.CodigoID = c.MunicipioID "
+                                  "where c.IE = ?"),
+                   {ie}))
+        return t;
+    if (!q.next()) return t;
+    t.found = true;
+    t.RazaoSocial = sql::text(q.value(0));
+    t.CGC_CPF = sql::text(q.value(1));
+    t.MunicipioID = sql::text(q.value(2));
+    t.TipoRegime = sql::text(q.value(3));
+    // A municipality code that names no municipality counts as none: the slip
+    // report joins `Municipios` and could not print it.
+    if (!t.MunicipioID.isEmpty() && !q.value(4).isNull()) t.codIBGE = q.value(4).toString();
+    return t;
+}
+
+CheckResult checkTextWidths(std::initializer_list<TextWidth> texts) {
+    for (const TextWidth& t : texts)
+        if (t.value.size() > t.width)
+            return CheckResult::fail(
+                QString::fromUtf8(t.caption) + QStringLiteral(" aceita no máximo %1 caracteres.").arg(t.width), t.field);
+    return CheckResult::pass();
+}
+
+SlipBarcode slipBarcode(const Tributo& tributo, double ccVlTotal, double vlReceita, double juros, double multa,
+                        const QString& nossoNumero, SlipOrigin origin) {
+    BarcodeInput in;
+    in.ccVlTotal = ccVlTotal;
+    in.Vl_Receita = vlReceita;
+    in.Juros = juros;
+    in.Multa = multa;
+    in.Distribuicao = tributo.Distribuicao;
+    in.TributoID = tributo.ID;
+    in.NossoNumero = nossoNumero;
+    in.origin = origin;
+    SlipBarcode b;
+    b.CodBar = CodBar(in);
+    b.LinhaDigitavel = LinhaDigitavel(b.CodBar);
+    return b;
 }
 
 QString latestRectification(const QString& ie, const QString& ano, const QString& mes) {
@@ -108,14 +129,14 @@ ReferenceResult referenceCheck(const QString& ie, const QString& mes, const QStr
     }
     r.key = {ie, ano, mes, latestRectification(ie, ano, mes)};
 
-    const std::optional<Taxpayer> taxpayer = findTaxpayer(ie);
-    if (!taxpayer) {
+    const SlipTaxpayer taxpayer = findSlipTaxpayer(ie);
+    if (!taxpayer.found) {
         r.outcome = ReferenceOutcome::TaxpayerNotFound;
         r.check = CheckResult::fail(dare_msg::ContribuinteNaoLocalizado, dare_field::IE);
         return r;
     }
-    r.tipoRegime = taxpayer->TipoRegime;
-    r.revenues = tributosForRegime(taxpayer->TipoRegime);
+    r.tipoRegime = taxpayer.TipoRegime;
+    r.revenues = tributosForRegime(taxpayer.TipoRegime);
 
     if (const std::optional<Dare> stored = findDare(r.key)) {
         r.outcome = ReferenceOutcome::Shown;
@@ -137,13 +158,13 @@ DareView describeDare(const Dare& dare) {
     DareView v;
     v.dare = dare;
     const DareKey& k = dare.key;
-    if (const std::optional<Taxpayer> t = findTaxpayer(k.IE)) {
+    if (const SlipTaxpayer t = findSlipTaxpayer(k.IE); t.found) {
         v.taxpayerFound = true;
-        v.RazaoSocial = t->RazaoSocial;
-        v.CGC_CPF = t->CGC_CPF;
-        v.MunicipioID = t->MunicipioID;
-        v.codIBGE = t->codIBGE;
-        v.TipoRegime = t->TipoRegime;
+        v.RazaoSocial = t.RazaoSocial;
+        v.CGC_CPF = t.CGC_CPF;
+        v.MunicipioID = t.MunicipioID;
+        v.codIBGE = t.codIBGE;
+        v.TipoRegime = t.TipoRegime;
     }
     v.tributo = findTributo(dare.CodigoTributo);
     v.DataVencimento = dueDate(k.Ano, k.Mes);
@@ -154,17 +175,10 @@ DareView describeDare(const Dare& dare) {
     v.NossoNumero = nossoNumeroLinked(k.periodo(), k.IE);
     v.Obs4 = Obs4(v.DataVencimento, dare.DataPgto);
     if (v.tributo) {
-        BarcodeInput in;
-        in.ccVlTotal = v.amounts.ccVlTotal;
-        in.Vl_Receita = v.amounts.Vl_Receita;
-        in.Juros = v.amounts.Juros;
-        in.Multa = v.amounts.Multa;
-        in.Distribuicao = v.tributo->Distribuicao;
-        in.TributoID = v.tributo->ID;
-        in.NossoNumero = v.NossoNumero;
-        in.origin = SlipOrigin::Linked;
-        v.CodBar = CodBar(in);
-        v.LinhaDigitavel = LinhaDigitavel(v.CodBar);
+        const SlipBarcode b = slipBarcode(*v.tributo, v.amounts.ccVlTotal, v.amounts.Vl_Receita, v.amounts.Juros,
+                                          v.amounts.Multa, v.NossoNumero, SlipOrigin::Linked);
+        v.CodBar = b.CodBar;
+        v.LinhaDigitavel = b.LinhaDigitavel;
     }
     return v;
 }
@@ -181,8 +195,7 @@ SaveCheck checkSave(const Dare& dare) {
     }
 
     // 2. Warned only: the slip can be kept, but not printed, without the municipality.
-    const std::optional<Taxpayer> taxpayer = findTaxpayer(k.IE);
-    if (!taxpayer || taxpayer->codIBGE.isEmpty()) c.warnings << dare_msg::SemMunicipio;
+    if (findSlipTaxpayer(k.IE).codIBGE.isEmpty()) c.warnings << dare_msg::SemMunicipio;
 
     // 3. Not before the due date, unless the due date falls in the current month.
     const QDate today = Clock::instance().today();
@@ -228,23 +241,13 @@ SaveCheck checkSave(const Dare& dare) {
 }
 
 CheckResult checkDareWidths(const Dare& d) {
-    const struct {
-        const QString& value;
-        int width;
-        const char* caption;
-        const QString& field;
-    } texts[] = {
+    return checkTextWidths({
         {d.CodigoTributo, dare_width::CodigoTributo, "Código da Receita", dare_field::CodigoTributo},
         {d.Obs1, dare_width::Obs, "Observações", dare_field::Obs1},
         {d.Obs2, dare_width::Obs, "Observações", dare_field::Obs2},
         {d.Obs3, dare_width::Obs, "Observações", dare_field::Obs3},
         {d.Doc_Origem, dare_width::Doc_Origem, "Nº Doc. Origem", dare_field::Doc_Origem},
-    };
-    for (const auto& t : texts)
-        if (t.value.size() > t.width)
-            return CheckResult::fail(
-                QString::fromUtf8(t.caption) + QStringLiteral(" aceita no máximo %1 caracteres.").arg(t.width), t.field);
-    return CheckResult::pass();
+    });
 }
 
 bool saveDare(const Dare& d, QString* error) {

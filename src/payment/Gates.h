@@ -10,12 +10,14 @@
 #include "common/Check.h"
 #include "common/Prompter.h"
 #include "payment/SlipAmounts.h"
+#include "payment/SlipCode.h"
 #include "payment/Tributos.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <optional>
 
 namespace vexa::payment {
@@ -103,6 +105,38 @@ inline const QString SemDadosImpressao =
 QString versionMessage(const QString& beforeAte = QStringLiteral(" "));
 // The status line of the slip screens: "Impressão do DARE valida até referência 01/2025".
 QString issueLimitText();
+
+// ---- shared by the linked and the standalone slips ----------------------------
+
+// The taxpayer as a slip shows it.
+struct SlipTaxpayer {
+    bool found = false;
+    QString RazaoSocial;     // "NOME DO CONTRIBUINTE"
+    QString CGC_CPF;         // "CNPJ"
+    QString MunicipioID;     // the taxpayer's municipality (`Municipios.CodigoID`)
+    QString TipoRegime;
+    QString codIBGE;         // "CÓDIGO DO MUNICÍPIO"; empty when the municipality is missing or names none
+};
+SlipTaxpayer findSlipTaxpayer(const QString& ie);
+
+// A text of a slip and the width of its column.
+struct TextWidth {
+    const QString& value;
+    int width;
+    const char* caption;
+    const QString& field;
+};
+// The first text wider than its column: "<caption> aceita no máximo N caracteres.", with its field.
+CheckResult checkTextWidths(std::initializer_list<TextWidth> texts);
+
+// The bar-code number (empty when it cannot be formed) and the digitable line
+// of a slip of the revenue with these amounts and this slip number.
+struct SlipBarcode {
+    QString CodBar;
+    QString LinhaDigitavel;
+};
+SlipBarcode slipBarcode(const Tributo& tributo, double ccVlTotal, double vlReceita, double juros, double multa,
+                        const QString& nossoNumero, SlipOrigin origin);
 
 // ---- the reference check ------------------------------------------------------
 

@@ -4,26 +4,17 @@
 
 #include "PaymentFixture.h"
 
-#include "storage/Database.h"
-
-#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace vexa;
 using namespace vexa::payment;
+using vexa::test::CliRun;
 using vexa::test::PaymentTest;
 
 namespace {
-
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
 
 class DareCliTest : public PaymentTest {
 protected:
@@ -34,23 +25,6 @@ protected:
         addDeclaration(test::kIE, "2024", "02", "00", {{"C51", 1000}});
         addDeclaration(test::kIE2, "2024", "02", "00", {{"C51", 500}});
         setDueDate("2024", "02", QDate(2024, 3, 11));
-    }
-
-    CliRun cli(QStringList args) {
-        storage::close();   // the batch program opens the database itself
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("VEXA_TODAY", "15/03/2024");
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
-        args.prepend(folder().root());
-        args.prepend("--home");
-        p.start(QDir(qEnvironmentVariable("VEXA_BIN_DIR")).filePath("vexa-cli"), args);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        CliRun r{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-        QString error;
-        EXPECT_TRUE(storage::open(folder(), &error)) << error.toStdString();
-        return r;
     }
 
     static QStringList issue(const QString& ie, const QString& code, const QString& payDate) {
@@ -154,6 +128,15 @@ TEST_F(DareCliTest, PrintRefusalsWriteNoFile) {
     }
     EXPECT_EQ(cli({"dare", "print", "--ie", test::kIE, "--period", "022024"}).code, 2);   // no -o
     EXPECT_EQ(cli({"dare", "frobnicate"}).code, 2);
+}
+
+TEST_F(DareCliTest, DocumentGivenWithAnEqualsSignReachesTheSlip) {
+    // A value that starts with a dash can only be given as --doc=VALUE.
+    const CliRun issued = cli(issue(test::kIE, "101", "15/03/2024") << "--doc=-77/2024");
+    ASSERT_EQ(issued.code, 0) << issued.err.toStdString();
+    const std::optional<Dare> stored = findDare({test::kIE, "2024", "02", "00"});
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(stored->Doc_Origem, "-77/2024");
 }
 
 } // namespace

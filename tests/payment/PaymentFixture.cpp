@@ -22,6 +22,13 @@ void PaymentTest::TearDown() {
     folder_.reset();
 }
 
+CliRun PaymentTest::cli(QStringList args) const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VEXA_TODAY"), QStringLiteral("15/03/2024"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return runCliOver(folder(), std::move(args), env);
+}
+
 QSqlQuery PaymentTest::exec(const QString& statement, const QVariantList& values) {
     QSqlQuery q(storage::db());
     EXPECT_TRUE(q.prepare(statement)) << q.lastError().text().toStdString();

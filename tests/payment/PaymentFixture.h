@@ -2,10 +2,12 @@
 // Shared pieces of the slip tests: a fresh program folder whose index tables
 // hold known values (IGP-DI 1000 in March 2023 and 1010 in April 2023; SELIC
 // 0,01 a month from May 2023, 0,0079 in June 2024), taxpayers and declaration
-// rows written straight into the tables, and the clock fixed on 15/03/2024.
+// rows written straight into the tables, and the clock fixed on 15/03/2024
+// (for the batch program run over the folder too).
 
 #include "common/Clock.h"
 #include "payment/Gates.h"
+#include "support/CliOverFolder.h"
 #include "support/TempProgramFolder.h"
 
 #include <QSqlQuery>
@@ -39,6 +41,9 @@ protected:
 
     static payment::Dare dare(const QString& ie, const QString& ano, const QString& mes, const QString& ret,
                               const QString& code, const QDate& payDate);
+
+    // vexa-cli over this test's program folder, on 15/03/2024 and without a display.
+    CliRun cli(QStringList args) const;
 
     const ProgramFolder& folder() const { return folder_->folder(); }
     FixedClock clock_{QDate(2024, 3, 15)};

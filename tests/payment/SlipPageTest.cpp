@@ -2,6 +2,7 @@
 // by box, and the PDF as a reader and a bank scanner see it (pdftotext,
 // pdftoppm at 300 and 200 dpi, zbarimg reading interleaved 2 of 5).
 
+#include "PageTools.h"
 #include "PaymentFixture.h"
 
 #include "common/Money.h"
@@ -14,31 +15,17 @@
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
 using namespace vexa;
 using namespace vexa::payment;
 using vexa::test::PaymentTest;
+using vexa::test::haveTools;
+using vexa::test::run;
 
 namespace {
-
-QString run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
-    EXPECT_EQ(p.exitCode(), 0) << program.toStdString() << ": " << p.readAllStandardError().toStdString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-bool haveTools() {
-    for (const char* tool : {"pdftoppm", "pdftotext", "pdfinfo", "zbarimg"})
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) return false;
-    return true;
-}
 
 QString squeezed(QString text) { return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")); }
 
@@ -150,7 +137,8 @@ TEST_F(SlipPageTest, ReportRowsFollowTheJoinsAndTheFilters) {
 }
 
 TEST_F(SlipPageTest, ScannerReadsTheBarcodeOfEverySlipAndTheTextShowsEveryBox) {
-    if (!haveTools()) GTEST_SKIP() << "poppler-utils and zbar-tools are needed";
+    if (!haveTools({"pdftoppm", "pdftotext", "pdfinfo", "zbarimg"}))
+        GTEST_SKIP() << "poppler-utils and zbar-tools are needed";
     setDueDate("2024", "01", QDate(2024, 2, 12));
     setDueDate("2023", "03", QDate(2023, 4, 10));
     addSlip(test::kIE, "2024", "02", "101", QDate(2024, 3, 11), {{"C51", 1234.56}});                  // on time

@@ -50,10 +50,7 @@ protected:
         QTest::keyClick(ie, leaveWith);
         settle();
     }
-    void press(const char* button) {
-        QTest::mouseClick(child<QToolButton>(*screen, button), Qt::LeftButton);
-        settle();
-    }
+    void press(const char* button) { pressButton(*screen, button); }
     void typeInto(const char* name, const QString& text) {
         auto* e = child<QLineEdit>(*screen, name);
         e->setFocus(Qt::MouseFocusReason);

@@ -37,19 +37,9 @@ protected:
     QStringList enabled() const { return enabledOf(*screen, kControls); }
     QLineEdit* edit(const char* name) const { return child<QLineEdit>(*screen, name); }
     void type(const char* name, const QString& text, bool leave = false) {
-        QLineEdit* e = edit(name);
-        if (!e->hasFocus()) e->setFocus(Qt::MouseFocusReason);
-        settle();
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Backspace);
-        typeText(e, text);
-        if (leave) QTest::keyClick(e, Qt::Key_Tab);
-        settle();
+        typeInField(edit(name), text, leave);
     }
-    void press(const char* button) {
-        QTest::mouseClick(child<QToolButton>(*screen, button), Qt::LeftButton);
-        settle();
-    }
+    void press(const char* button) { pressButton(*screen, button); }
 
     ScriptedPrompter prompter;
     std::unique_ptr<Frm> screen;

@@ -3,38 +3,18 @@
 // refused, names listed exactly.
 
 #include "RegistryFixture.h"
-
-#include "storage/Database.h"
-
-#include <QDir>
-#include <QProcess>
+#include "support/CliOverFolder.h"
 
 using namespace vexa;
+using vexa::test::CliRun;
 using vexa::test::RegistryTest;
+using vexa::test::runCliOver;
 
 namespace {
 
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
 class RegistryCliTest : public RegistryTest {
 protected:
-    CliRun cli(QStringList args) {
-        // The batch program opens the database itself; this side lets go of it meanwhile.
-        storage::close();
-        QProcess p;
-        args.prepend(folder().root());
-        args.prepend("--home");
-        p.start(QDir(qEnvironmentVariable("VEXA_BIN_DIR")).filePath("vexa-cli"), args);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        CliRun r{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-        QString error;
-        EXPECT_TRUE(storage::open(folder(), &error)) << error.toStdString();
-        return r;
-    }
+    CliRun cli(QStringList args) { return runCliOver(folder(), std::move(args)); }
 
     QStringList taxpayerArgs(const QString& ie, const QString& name) {
         return {"taxpayer", "add", "--ie", ie, "--name", name, "--doc", test::kCNPJ, "--activity", test::kActivity,

@@ -1,12 +1,18 @@
 #pragma once
-// Helpers of the registry screen tests: making a screen the active window so
-// that focus moves as for a user, letting queued work run, picking a choice
-// from a drop-down as the user would, and reading the enabled controls.
+// Helpers of the registry and slip screen tests: making a screen the active
+// window so that focus moves as for a user, letting queued work run, typing
+// into a field and pressing a top-bar button as the user would, picking a
+// choice from a drop-down, reading the enabled controls, and keeping a picture
+// of a screen where VEXA_SCREENSHOT_DIR points.
 
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
 #include <QTest>
+#include <QToolButton>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -40,6 +46,35 @@ inline void typeText(QWidget* w, const QString& text) {
             QTest::sendKeyEvent(QTest::Press, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
             QTest::sendKeyEvent(QTest::Release, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
+    }
+}
+
+// The user clicks into the field (unless the focus is there already), replaces
+// its text by typing, and leaves it with Tab when `leave`.
+inline void typeInField(QLineEdit* e, const QString& text, bool leave) {
+    if (!e->hasFocus()) e->setFocus(Qt::MouseFocusReason);
+    settle();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Backspace);
+    typeText(e, text);
+    if (leave) QTest::keyClick(e, Qt::Key_Tab);
+    settle();
+}
+
+// The user clicks a top-bar button of the screen.
+inline void pressButton(const QWidget& screen, const char* name) {
+    QTest::mouseClick(child<QToolButton>(screen, name), Qt::LeftButton);
+    settle();
+}
+
+// The screen as drawn, written as <name>.png where VEXA_SCREENSHOT_DIR points.
+inline void keepPicture(QWidget& w, const QString& name) {
+    settle();
+    const QPixmap picture = w.grab();
+    ASSERT_FALSE(picture.isNull());
+    const QString dir = qEnvironmentVariable("VEXA_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        EXPECT_TRUE(picture.save(QDir(dir).filePath(name + ".png")));
     }
 }
 

@@ -2,14 +2,13 @@
 // one of them, every stored field of `Vexas` with the computed items 5.4 to
 // 8.7 and the item 3.9 text, as the declaration screen shows them.
 
-#include "app/cli/Cli.h"
+#include "app/cli/CmdSupport.h"
 #include "common/DocumentChecks.h"
 #include "common/Money.h"
 #include "declaration/Apuracao.h"
 #include "declaration/DeclarationService.h"
 #include "declaration/VexaRow.h"
 
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 
@@ -18,23 +17,6 @@ namespace vexa::cli {
 namespace {
 
 using namespace vexa::decl;
-
-bool unknownArguments(Context& ctx, const QStringList& args) {
-    if (args.isEmpty()) return false;
-    ctx.err << "vexa-cli: argumento desconhecido: " << args.join(QLatin1Char(' ')) << Qt::endl;
-    return true;
-}
-
-// "MMYYYY" with a month 01..12.
-bool validPeriod(const QString& mmyyyy) {
-    static const QRegularExpression form(QStringLiteral("^(0[1-9]|1[0-2])[0-9]{4}$"));
-    return form.match(mmyyyy).hasMatch();
-}
-
-int badPeriod(Context& ctx, const QString& period) {
-    ctx.err << "Período de referência inválido: \"" << period << "\" (informe MMAAAA)." << Qt::endl;
-    return Refused;
-}
 
 QString periodShown(const DeclarationKey& k) { return k.mes + QLatin1Char('/') + k.ano; }
 
@@ -121,8 +103,7 @@ void printJson(Context& ctx, const VexaRow& row, const Apuracao& a) {
     all.insert(QStringLiteral("stored"), stored);
     all.insert(QStringLiteral("computed"), computed);
     all.insert(QStringLiteral("VexaRetificadora"), a.VexaRetificadora);
-    ctx.out << QString::fromUtf8(QJsonDocument(all).toJson(QJsonDocument::Indented));
-    ctx.out.flush();
+    printJsonObject(ctx, all);
 }
 
 void printText(Context& ctx, const VexaRow& row, const Apuracao& a) {

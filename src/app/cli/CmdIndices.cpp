@@ -11,7 +11,7 @@
 //   indices import --code 4|5 FILE.csv                     a monthly series as SGS exports it
 //   indices update-selic [--url URL]
 
-#include "app/cli/Cli.h"
+#include "app/cli/CmdSupport.h"
 #include "common/Conversions.h"
 #include "indices/IndexImport.h"
 #include "indices/SelicUpdate.h"
@@ -23,12 +23,6 @@ namespace vexa::cli {
 namespace {
 
 using namespace vexa::indices;
-
-bool unknownArguments(Context& ctx, const QStringList& args) {
-    if (args.isEmpty()) return false;
-    ctx.err << "vexa-cli: argumento desconhecido: " << args.join(QLatin1Char(' ')) << Qt::endl;
-    return true;
-}
 
 // --code 4 (IGP-DI) or 5 (SELIC); 0 (after the message) otherwise.
 int takeCode(Context& ctx, QStringList& args) {

@@ -4,7 +4,7 @@
 // core checks in the same order with the same messages. `dare standalone`
 // goes to the standalone slips.
 
-#include "app/cli/Cli.h"
+#include "app/cli/CmdSupport.h"
 #include "common/Conversions.h"
 #include "common/DocumentChecks.h"
 #include "common/Money.h"
@@ -12,67 +12,13 @@
 #include "payment/Gates.h"
 #include "payment/SlipDraw.h"
 
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 namespace vexa::cli {
 
 namespace {
 
 using namespace vexa::payment;
-
-int refuse(Context& ctx, const QString& message) {
-    ctx.err << message << Qt::endl;
-    return Refused;
-}
-
-bool unknownArguments(Context& ctx, const QStringList& args) {
-    if (args.isEmpty()) return false;
-    ctx.err << "vexa-cli: argumento desconhecido: " << args.join(QLatin1Char(' ')) << Qt::endl;
-    return true;
-}
-
-int usage(Context& ctx, const char* syntax) {
-    ctx.err << "uso: vexa-cli " << syntax << Qt::endl;
-    return Failed;
-}
-
-// The IE as the masked edit holds it: its punctuation left out.
-QString typedIE(const QString& given) {
-    QString ie = given;
-    ie.remove(QRegularExpression(QStringLiteral("[.\\-/]")));
-    return ie;
-}
-
-bool validPeriod(const QString& mmyyyy) {
-    static const QRegularExpression form(QStringLiteral("^(0[1-9]|1[0-2])[0-9]{4}$"));
-    return form.match(mmyyyy).hasMatch();
-}
-
-int badPeriod(Context& ctx, const QString& period) {
-    return refuse(ctx, QStringLiteral("Período de referência inválido: \"%1\" (informe MMAAAA).").arg(period));
-}
-
-// The messages the core showed through the prompter, questions with the answer given.
-void printPrompts(Context& ctx, qsizetype from) {
-    auto* scripted = dynamic_cast<ScriptedPrompter*>(&ctx.prompter);
-    if (!scripted) return;
-    const QStringList& log = scripted->log();
-    for (qsizetype i = from; i < log.size(); ++i) {
-        const QString& line = log[i];
-        const qsizetype colon = line.indexOf(QLatin1String(": "));
-        if (line.left(colon) == QLatin1String("ask"))
-            ctx.err << line.mid(colon + 2) << ' ' << (ctx.yes ? "Sim" : "Não") << Qt::endl;
-        else
-            ctx.err << line.mid(colon + 2) << Qt::endl;
-    }
-}
-
-qsizetype promptCount(Context& ctx) {
-    auto* scripted = dynamic_cast<ScriptedPrompter*>(&ctx.prompter);
-    return scripted ? scripted->log().size() : 0;
-}
 
 struct Target {
     QString ie;
@@ -109,8 +55,6 @@ bool findSlip(Context& ctx, const Target& t, bool stored, ReferenceResult& r, in
     return true;
 }
 
-QString dateOrEmpty(const QDate& d) { return d.isValid() ? dateText(d) : QString(); }
-
 void printJson(Context& ctx, const DareView& v) {
     const Dare& d = v.dare;
     QJsonObject o;
@@ -129,14 +73,13 @@ void printJson(Context& ctx, const DareView& v) {
     o.insert(QStringLiteral("CodBar"), v.CodBar);
     o.insert(QStringLiteral("LinhaDigitavel"), v.LinhaDigitavel);
     o.insert(QStringLiteral("Obs4"), v.Obs4);
-    ctx.out << QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
-    ctx.out.flush();
+    printJsonObject(ctx, o);
 }
 
 void printText(Context& ctx, const DareView& v) {
     const Dare& d = v.dare;
     const QString revenue = v.tributo ? d.CodigoTributo + QStringLiteral(" - ") + v.tributo->Descricao : d.CodigoTributo;
-    const QList<std::pair<const char*, QString>> lines = {
+    printLabelled(ctx, {
         {"Inscrição Estadual", d.key.IE},
         {"Nome do Contribuinte", v.RazaoSocial},
         {"CNPJ", v.CGC_CPF},
@@ -157,9 +100,7 @@ void printText(Context& ctx, const DareView& v) {
         {"Código de Barras", v.CodBar},
         {"Linha Digitável", v.LinhaDigitavel},
         {"Informação", v.Obs4},
-    };
-    for (const auto& [label, value] : lines) ctx.out << label << ": " << value << '\n';
-    ctx.out.flush();
+    });
 }
 
 constexpr const char* kIssueSyntax =
@@ -174,12 +115,12 @@ int dareIssue(Context& ctx, QStringList args) {
     if (!readTarget(ctx, args, t, &rc, kIssueSyntax)) return rc;
     const QString revenue = takeOption(args, QStringLiteral("--revenue"));
     const QString payDate = takeOption(args, QStringLiteral("--pay-date"));
-    const bool docGiven = args.contains(QStringLiteral("--doc"));
+    const bool docGiven = hasOption(args, QStringLiteral("--doc"));
     const QString doc = takeOption(args, QStringLiteral("--doc"));
     const QStringList obs = takeOptions(args, QStringLiteral("--obs"));
     if (unknownArguments(ctx, args)) return Failed;
     if (revenue.isEmpty() || payDate.isEmpty()) return usage(ctx, kIssueSyntax);
-    if (obs.size() > 3) return refuse(ctx, QStringLiteral("Informe no máximo três linhas de observações (--obs)."));
+    if (obs.size() > 3) return refuse(ctx, kTooManyObs);
     const std::optional<QDate> paid = toDate(payDate);
     if (!paid) return refuse(ctx, QStringLiteral("Data para pagamento inválida: \"%1\" (informe DD/MM/AAAA).").arg(payDate));
 
@@ -191,21 +132,14 @@ int dareIssue(Context& ctx, QStringList args) {
     d.CodigoTributo = revenue;
     d.DataPgto = *paid;
     if (docGiven) d.Doc_Origem = doc;
-    if (!obs.isEmpty()) {
-        d.Obs1 = obs.value(0);
-        d.Obs2 = obs.value(1);
-        d.Obs3 = obs.value(2);
-    }
+    setObservations(d, obs);
     if (const CheckResult widths = checkDareWidths(d); !widths) return refuse(ctx, widths.message);
     const SaveCheck check = checkSave(d);
     for (const QString& warning : check.warnings) ctx.err << warning << Qt::endl;
     if (!check.ok()) return refuse(ctx, check.refusal.message);
 
     QString error;
-    if (!saveDare(d, &error)) {
-        ctx.err << error << Qt::endl;
-        return Failed;
-    }
+    if (!saveDare(d, &error)) return fail(ctx, error);
     printText(ctx, describeDare(d));
     return Done;
 }
@@ -235,18 +169,8 @@ int dareDelete(Context& ctx, QStringList args) {
     if (!openDatabase(ctx)) return Failed;
     ReferenceResult r;
     if (!findSlip(ctx, t, true, r, &rc)) return rc;
-    const qsizetype before = promptCount(ctx);
-    QString error;
-    const DeleteOutcome outcome = deleteDare(r.key, ctx.prompter, &error);
-    printPrompts(ctx, before);
-    switch (outcome) {
-    case DeleteOutcome::Deleted: return Done;
-    case DeleteOutcome::NotConfirmed: return Refused;
-    case DeleteOutcome::NotFound: return refuse(ctx, dare_msg::SemDare);
-    case DeleteOutcome::Failed: break;
-    }
-    ctx.err << error << Qt::endl;
-    return Failed;
+    return deleteAndReport<DeleteOutcome>(
+        ctx, [&](Prompter& prompter, QString* error) { return deleteDare(r.key, prompter, error); }, dare_msg::SemDare);
 }
 
 int darePrint(Context& ctx, QStringList args) {
@@ -265,10 +189,7 @@ int darePrint(Context& ctx, QStringList args) {
     const QList<SlipPage> pages = gatePages(qrRelatorioGATE(r.key.IE, r.key.periodo(), r.key.Retificacao));
     if (pages.isEmpty()) return refuse(ctx, dare_msg::SemDadosImpressao);
     QString error;
-    if (!writeSlipPdf(output, pages, &error)) {
-        ctx.err << error << Qt::endl;
-        return Failed;
-    }
+    if (!writeSlipPdf(output, pages, &error)) return fail(ctx, error);
     return Done;
 }
 

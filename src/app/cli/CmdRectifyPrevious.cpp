@@ -7,7 +7,7 @@
 //   vexa-cli import-previous DIR
 //       imports the Paradox tables of a VEXA 9.6 folder; the table being read
 //       shows on a terminal.
-#include "app/cli/Cli.h"
+#include "app/cli/CmdSupport.h"
 #include "common/ErrorLog.h"
 #include "declfile/PreviousVersion.h"
 #include "declfile/Rectification.h"
@@ -19,12 +19,6 @@
 namespace vexa::cli {
 
 namespace {
-
-bool unknownArguments(Context& ctx, const QStringList& args) {
-    if (args.isEmpty()) return false;
-    ctx.err << "vexa-cli: argumento desconhecido: " << args.join(QLatin1Char(' ')) << Qt::endl;
-    return true;
-}
 
 // The IE as stored: its 9 digits, typed with or without the mask's punctuation.
 QString ieDigits(const QString& typed) {
@@ -45,18 +39,11 @@ int runRectify(Context& ctx, QStringList args) {
         ctx.err << "Inscrição Estadual inválida: \"" << ieTyped << "\" (informe os 9 dígitos com --ie)." << Qt::endl;
         return Refused;
     }
-    static const QRegularExpression form(QStringLiteral("^(0[1-9]|1[0-2])[0-9]{4}$"));
-    if (!form.match(period).hasMatch()) {
-        ctx.err << "Período de referência inválido: \"" << period << "\" (informe MMAAAA)." << Qt::endl;
-        return Refused;
-    }
+    if (!validPeriod(period)) return badPeriod(ctx, period);
     if (!openDatabase(ctx)) return Failed;
 
     const declfile::RectifyResult result = declfile::rectifyDeclaration(ie, period.mid(2, 4), period.left(2));
-    if (result.noDeclaration) {
-        ctx.err << result.error << Qt::endl;
-        return Refused;
-    }
+    if (result.noDeclaration) return refuse(ctx, result.error);
     if (!result.ok) {
         ctx.err << declfile::kRectifyFailed << ": " << result.error << Qt::endl;
         appendErrorLog(ctx.home, result.error, QString());

@@ -4,14 +4,12 @@
 // do to a typed value (upper case, digits only, the CRC's first 10 characters)
 // is done here too.
 
-#include "app/cli/Cli.h"
+#include "app/cli/CmdSupport.h"
 #include "common/DocumentChecks.h"
 #include "common/Masks.h"
 #include "registry/Contribuintes.h"
 #include "registry/Responsaveis.h"
 #include "storage/ReferenceLookups.h"
-
-#include <QRegularExpression>
 
 namespace vexa::cli {
 
@@ -19,53 +17,12 @@ namespace {
 
 using namespace vexa::registry;
 
-// The messages the core showed through the prompter, as the batch program
-// prints them: warnings as they are, questions with the answer given.
-void printPrompts(Context& ctx, int from) {
-    auto* scripted = dynamic_cast<ScriptedPrompter*>(&ctx.prompter);
-    if (!scripted) return;
-    const QStringList& log = scripted->log();
-    for (int i = from; i < log.size(); ++i) {
-        const QString& line = log[i];
-        const int colon = int(line.indexOf(QLatin1String(": ")));
-        const QString kind = line.left(colon);
-        const QString text = line.mid(colon + 2);
-        if (kind == QLatin1String("ask"))
-            ctx.err << text << ' ' << (ctx.yes ? "Sim" : "Não") << Qt::endl;
-        else
-            ctx.err << text << Qt::endl;
-    }
-}
-
-int promptCount(Context& ctx) {
-    auto* scripted = dynamic_cast<ScriptedPrompter*>(&ctx.prompter);
-    return scripted ? int(scripted->log().size()) : 0;
-}
-
-int refuse(Context& ctx, const QString& message) {
-    ctx.err << message << Qt::endl;
-    return Refused;
-}
-
-bool unknownArguments(Context& ctx, const QStringList& args) {
-    if (args.isEmpty()) return false;
-    ctx.err << "vexa-cli: argumento desconhecido: " << args.join(QLatin1Char(' ')) << Qt::endl;
-    return true;
-}
-
 // The edits stop at the column's width; a longer value given here is refused
 // rather than cut.
 bool fits(Context& ctx, const QString& label, const QString& value, int width) {
     if (value.size() <= width) return true;
     ctx.err << label << " aceita no máximo " << width << " caracteres." << Qt::endl;
     return false;
-}
-
-// The IE as the masked edit would hold it: its punctuation left out.
-QString typedIE(const QString& given) {
-    QString ie = given;
-    ie.remove(QRegularExpression(QStringLiteral("[.\\-/]")));
-    return ie;
 }
 
 QString choiceName(const QString& value, const QStringList& codes, const QStringList& names) {
@@ -135,10 +92,7 @@ int taxpayerAdd(Context& ctx, QStringList args) {
     if (!check) return refuse(ctx, check.message);
 
     QString error;
-    if (!saveTaxpayer(row, &error)) {
-        ctx.err << error << Qt::endl;
-        return Failed;
-    }
+    if (!saveTaxpayer(row, &error)) return fail(ctx, error);
     ctx.out << "Contribuinte " << formatIE(row.IE) << " gravado: " << row.RazaoSocial << Qt::endl;
     return Done;
 }
@@ -188,7 +142,7 @@ int taxpayerDelete(Context& ctx, QStringList args) {
         return Failed;
     }
     if (!openDatabase(ctx)) return Failed;
-    const int before = promptCount(ctx);
+    const qsizetype before = promptCount(ctx);
     QString error;
     const DeleteOutcome outcome = deleteTaxpayer(typedIE(args.first()), ctx.prompter, &error);
     printPrompts(ctx, before);
@@ -197,7 +151,7 @@ int taxpayerDelete(Context& ctx, QStringList args) {
     case DeleteOutcome::HasDeclarations:
     case DeleteOutcome::NotConfirmed: return Refused;
     case DeleteOutcome::NotFound: return refuse(ctx, QStringLiteral("Contribuinte não cadastrado."));
-    case DeleteOutcome::Failed: ctx.err << error << Qt::endl; return Failed;
+    case DeleteOutcome::Failed: return fail(ctx, error);
     }
     return Failed;
 }
@@ -234,10 +188,7 @@ int accountantAdd(Context& ctx, QStringList args) {
     if (!check) return refuse(ctx, check.message);
 
     QString error;
-    if (!saveAccountant(row, &error)) {
-        ctx.err << error << Qt::endl;
-        return Failed;
-    }
+    if (!saveAccountant(row, &error)) return fail(ctx, error);
     ctx.out << "Contabilista " << row.CRC << '/' << row.UF << " gravado: " << row.Nome << Qt::endl;
     return Done;
 }
@@ -258,7 +209,7 @@ int accountantDelete(Context& ctx, QStringList args) {
         return Failed;
     }
     if (!openDatabase(ctx)) return Failed;
-    const int before = promptCount(ctx);
+    const qsizetype before = promptCount(ctx);
     QString error;
     const AccountantDeleteOutcome outcome = deleteAccountant(args[0], args[1].toUpper(), ctx.prompter, &error);
     printPrompts(ctx, before);
@@ -266,7 +217,7 @@ int accountantDelete(Context& ctx, QStringList args) {
     case AccountantDeleteOutcome::Deleted: ctx.out << "Contabilista excluído." << Qt::endl; return Done;
     case AccountantDeleteOutcome::NotConfirmed: return Refused;
     case AccountantDeleteOutcome::NotFound: return refuse(ctx, QStringLiteral("Contabilista não cadastrado."));
-    case AccountantDeleteOutcome::Failed: ctx.err << error << Qt::endl; return Failed;
+    case AccountantDeleteOutcome::Failed: return fail(ctx, error);
     }
     return Failed;
 }

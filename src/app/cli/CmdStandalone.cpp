@@ -4,7 +4,7 @@
 // same core save checks run in the same order with the same messages, and
 // printing runs the print checks before the page is written.
 
-#include "app/cli/Cli.h"
+#include "app/cli/CmdSupport.h"
 #include "common/Conversions.h"
 #include "common/Money.h"
 #include "payment/ConsultaDareAvulsa.h"
@@ -12,9 +12,7 @@
 #include "payment/GateAvulsaReport.h"
 #include "payment/SlipDraw.h"
 
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 namespace vexa::cli {
 
@@ -32,58 +30,6 @@ constexpr const char* kShowSyntax = "dare standalone show --ie IE --period MMAAA
 constexpr const char* kPrintSyntax =
     "dare standalone print --ie IE --period MMAAAA --revenue CODIGO --seq N -o ARQUIVO.pdf";
 constexpr const char* kDeleteSyntax = "dare standalone delete --ie IE --period MMAAAA --revenue CODIGO --seq N [--yes]";
-
-int refuse(Context& ctx, const QString& message) {
-    ctx.err << message << Qt::endl;
-    return Refused;
-}
-
-int usage(Context& ctx, const char* syntax) {
-    ctx.err << "uso: vexa-cli " << syntax << Qt::endl;
-    return Failed;
-}
-
-bool unknownArguments(Context& ctx, const QStringList& args) {
-    if (args.isEmpty()) return false;
-    ctx.err << "vexa-cli: argumento desconhecido: " << args.join(QLatin1Char(' ')) << Qt::endl;
-    return true;
-}
-
-// The IE as the masked edit holds it: its punctuation left out.
-QString typedIE(const QString& given) {
-    QString ie = given;
-    ie.remove(QRegularExpression(QStringLiteral("[.\\-/]")));
-    return ie;
-}
-
-// Whether the option is given at all (an empty value included), as "--name value" or "--name=value".
-bool hasOption(const QStringList& args, const QString& name) {
-    for (const QString& a : args)
-        if (a == name || a.startsWith(name + QLatin1Char('='))) return true;
-    return false;
-}
-
-QString dateOrEmpty(const QDate& d) { return d.isValid() ? dateText(d) : QString(); }
-
-// The messages the core showed through the prompter, questions with the answer given.
-void printPrompts(Context& ctx, qsizetype from) {
-    auto* scripted = dynamic_cast<ScriptedPrompter*>(&ctx.prompter);
-    if (!scripted) return;
-    const QStringList& log = scripted->log();
-    for (qsizetype i = from; i < log.size(); ++i) {
-        const QString& line = log[i];
-        const qsizetype colon = line.indexOf(QLatin1String(": "));
-        if (line.left(colon) == QLatin1String("ask"))
-            ctx.err << line.mid(colon + 2) << ' ' << (ctx.yes ? "Sim" : "Não") << Qt::endl;
-        else
-            ctx.err << line.mid(colon + 2) << Qt::endl;
-    }
-}
-
-qsizetype promptCount(Context& ctx) {
-    auto* scripted = dynamic_cast<ScriptedPrompter*>(&ctx.prompter);
-    return scripted ? scripted->log().size() : 0;
-}
 
 // An amount as the money edits take it: not negative. False (after printing why) otherwise.
 bool readAmount(Context& ctx, const QString& option, const QString& given, double& value, int* rc) {
@@ -149,15 +95,14 @@ void printJson(Context& ctx, const DareAvulsa& s, const AvulsaCodes& codes) {
     o.insert(QStringLiteral("Seq"), s.key.Seq);
     o.insert(QStringLiteral("TipoDoc"), s.TipoDoc);
     o.insert(QStringLiteral("NumeroDoc"), s.NumeroDoc);
-    ctx.out << QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
-    ctx.out.flush();
+    printJsonObject(ctx, o);
 }
 
 void printText(Context& ctx, const DareAvulsa& s, const AvulsaCodes& codes, const std::optional<Tributo>& tributo) {
-    const AvulsaTaxpayer t = findAvulsaTaxpayer(s.key.IE);
+    const SlipTaxpayer t = findSlipTaxpayer(s.key.IE);
     const QString revenue =
         tributo ? s.key.CodigoTributo + QStringLiteral(" - ") + tributo->Descricao : s.key.CodigoTributo;
-    const QList<std::pair<const char*, QString>> lines = {
+    printLabelled(ctx, {
         {"Inscrição Estadual", s.key.IE},
         {"Nome do Contribuinte", t.RazaoSocial},
         {"CNPJ", t.CGC_CPF},
@@ -179,9 +124,7 @@ void printText(Context& ctx, const DareAvulsa& s, const AvulsaCodes& codes, cons
         {"Código de Barras", codes.CodBar},
         {"Linha Digitável", codes.LinhaDigitavel},
         {"Informação", codes.Obs4},
-    };
-    for (const auto& [label, value] : lines) ctx.out << label << ": " << value << '\n';
-    ctx.out.flush();
+    });
 }
 
 int standaloneIssue(Context& ctx, QStringList args) {
@@ -206,7 +149,7 @@ int standaloneIssue(Context& ctx, QStringList args) {
     if (ie.isEmpty() || period.isEmpty() || revenue.isEmpty() || dueDate.isEmpty() || value.isEmpty() ||
         !docNameGiven)
         return usage(ctx, kIssueSyntax);
-    if (obs.size() > 3) return refuse(ctx, QStringLiteral("Informe no máximo três linhas de observações (--obs)."));
+    if (obs.size() > 3) return refuse(ctx, kTooManyObs);
 
     // The document name: the list's text or its short name; a blank one is "not chosen".
     QString tipoDoc;
@@ -245,10 +188,7 @@ int standaloneIssue(Context& ctx, QStringList args) {
     } else {
         // A new slip, as "&Novo" and leaving the year field start it.
         const YearResult year = leaveYear(ie, mes, ano, true);
-        if (year.outcome != YearOutcome::New) {
-            ctx.err << year.error << Qt::endl;
-            return Failed;
-        }
+        if (year.outcome != YearOutcome::New) return fail(ctx, year.error);
         s = year.slip;
     }
     s.key.CodigoTributo = revenue;
@@ -262,19 +202,12 @@ int standaloneIssue(Context& ctx, QStringList args) {
     if (docTextGiven || !seq) s.Doc_Origem = docText;
     if (!seq)
         if (const std::optional<QString> line = obs1FromDocument(s.TipoDoc, s.NumeroDoc, s.Doc_Origem)) s.Obs1 = *line;
-    if (!obs.isEmpty()) {
-        s.Obs1 = obs.value(0);
-        s.Obs2 = obs.value(1);
-        s.Obs3 = obs.value(2);
-    }
+    setObservations(s, obs);
 
     if (const CheckResult widths = checkAvulsaWidths(s); !widths) return refuse(ctx, widths.message);
     if (const AvulsaSaveCheck check = checkSaveAvulsa(s); !check.ok()) return refuse(ctx, check.refusal.message);
     QString error;
-    if (!saveDareAvulsa(s, original, &error)) {
-        ctx.err << error << Qt::endl;
-        return Failed;
-    }
+    if (!saveDareAvulsa(s, original, &error)) return fail(ctx, error);
     ctx.out << s.key.Seq << Qt::endl;
     return Done;
 }
@@ -324,10 +257,7 @@ int standalonePrint(Context& ctx, QStringList args) {
     const QList<SlipPage> pages = dareAvulsaPages(s.key);
     if (pages.isEmpty()) return refuse(ctx, noPageMessage(s));
     QString error;
-    if (!writeSlipPdf(output, pages, &error)) {
-        ctx.err << error << Qt::endl;
-        return Failed;
-    }
+    if (!writeSlipPdf(output, pages, &error)) return fail(ctx, error);
     return Done;
 }
 
@@ -337,18 +267,9 @@ int standaloneDelete(Context& ctx, QStringList args) {
     if (!readKey(ctx, args, key, &rc, kDeleteSyntax)) return rc;
     if (unknownArguments(ctx, args)) return Failed;
     if (!openDatabase(ctx)) return Failed;
-    const qsizetype before = promptCount(ctx);
-    QString error;
-    const DeleteOutcome outcome = deleteDareAvulsa(key, ctx.prompter, &error);
-    printPrompts(ctx, before);
-    switch (outcome) {
-    case DeleteOutcome::Deleted: return Done;
-    case DeleteOutcome::NotConfirmed: return Refused;
-    case DeleteOutcome::NotFound: return refuse(ctx, avulsa_msg::SemDareAvulso);
-    case DeleteOutcome::Failed: break;
-    }
-    ctx.err << error << Qt::endl;
-    return Failed;
+    return deleteAndReport<DeleteOutcome>(
+        ctx, [&](Prompter& prompter, QString* error) { return deleteDareAvulsa(key, prompter, error); },
+        avulsa_msg::SemDareAvulso);
 }
 
 } // namespace

@@ -2,113 +2,33 @@
 
 #include "declaration/ui/FrmLocalizarVexaModel.h"
 
-#include <QComboBox>
-#include <QCompleter>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QPushButton>
-#include <QTableView>
-#include <QVBoxLayout>
-
 namespace vexa::decl::ui {
 
-namespace {
-QComboBox* choiceBox(const QStringList& items, const QString& name, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(items);
-    box->completer()->setCaseSensitivity(Qt::CaseInsensitive);
-    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    box->setCurrentIndex(0);
-    return box;
-}
-} // namespace
-
-FrmLocalizarVexa::FrmLocalizarVexa(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FrmLocalizarVexa"));
-    setWindowTitle(QStringLiteral("Localizar VEXA"));
-    setModal(true);
-
-    cbContribuinte_ = choiceBox(taxpayerChoices(), QStringLiteral("cbContribuinte"), this);
-    cbContribuinte_->setMinimumWidth(360);
-    cbPeriodo_ = choiceBox(periodChoices(), QStringLiteral("cbPeriodo"), this);
-    cbPeriodo_->setMinimumWidth(110);
-    auto* lblContribuinte = new QLabel(QStringLiteral("Cotribuinte:"), this);
-    lblContribuinte->setBuddy(cbContribuinte_);
-    auto* lblPeriodo = new QLabel(QStringLiteral("Período:"), this);
-    lblPeriodo->setBuddy(cbPeriodo_);
-
-    btnLocalizar_ = new QPushButton(QStringLiteral("&Localizar"), this);
-    btnLocalizar_->setObjectName(QStringLiteral("btnLocalizar"));
-    btnLocalizar_->setDefault(true);
-    btnRetornar_ = new QPushButton(QStringLiteral("&Retornar"), this);
-    btnRetornar_->setObjectName(QStringLiteral("btnRetornar"));
-    btnRetornar_->setToolTip(QStringLiteral("Volta para a tela inicial"));
-    btnRetornar_->setAutoDefault(false);
-
+FrmLocalizarVexa::FrmLocalizarVexa(QWidget* parent)
+    : ConsultScreen({.objectName = QStringLiteral("FrmLocalizarVexa"),
+                     .title = QStringLiteral("Localizar VEXA"),
+                     .taxpayerCaption = QStringLiteral("Cotribuinte:"),
+                     .returnToolTip = QStringLiteral("Volta para a tela inicial"),
+                     .gridName = QStringLiteral("grdVexas"),
+                     .all = kTodos,
+                     .taxpayers = taxpayerChoices(),
+                     .periods = periodChoices(),
+                     .size = {640, 420}},
+                    parent) {
     model_ = new FrmLocalizarVexaModel(this);
-    grid_ = new QTableView(this);
-    grid_->setObjectName(QStringLiteral("grdVexas"));
-    grid_->setModel(model_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setTabKeyNavigation(false);
-    grid_->setAlternatingRowColors(true);
-    grid_->verticalHeader()->setVisible(false);
-    grid_->verticalHeader()->setDefaultSectionSize(20);
-    QHeaderView* header = grid_->horizontalHeader();
-    header->setSectionResizeMode(FrmLocalizarVexaModel::RazaoSocial, QHeaderView::Stretch);
-    header->setSectionResizeMode(FrmLocalizarVexaModel::IE, QHeaderView::Fixed);
-    header->setSectionResizeMode(FrmLocalizarVexaModel::Periodo, QHeaderView::Fixed);
-    header->setSectionResizeMode(FrmLocalizarVexaModel::Retificacao, QHeaderView::Fixed);
-    grid_->setColumnWidth(FrmLocalizarVexaModel::IE, 110);
-    grid_->setColumnWidth(FrmLocalizarVexaModel::Periodo, 80);
-    grid_->setColumnWidth(FrmLocalizarVexaModel::Retificacao, 50);
-
-    auto* choices = new QGridLayout;
-    choices->addWidget(lblContribuinte, 0, 0);
-    choices->addWidget(cbContribuinte_, 0, 1);
-    choices->addWidget(lblPeriodo, 1, 0);
-    auto* periodRow = new QHBoxLayout;
-    periodRow->addWidget(cbPeriodo_);
-    periodRow->addStretch(1);
-    choices->addLayout(periodRow, 1, 1);
-    choices->setColumnStretch(1, 1);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(btnLocalizar_);
-    buttons->addWidget(btnRetornar_);
-    auto* top = new QHBoxLayout;
-    top->addLayout(choices, 1);
-    top->addSpacing(12);
-    top->addLayout(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(grid_, 1);
-    resize(640, 420);
-
-    connect(btnLocalizar_, &QPushButton::clicked, this, &FrmLocalizarVexa::localizar);
-    connect(btnRetornar_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(grid_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.isValid()) accept();
-    });
+    setGridModel(model_);
+    using M = FrmLocalizarVexaModel;
+    fixColumns(M::RazaoSocial, {{M::IE, 110}, {M::Periodo, 80}, {M::Retificacao, 50}});
 }
 
-void FrmLocalizarVexa::localizar() {
-    for (QComboBox* box : {cbContribuinte_, cbPeriodo_})
-        if (box->currentText().trimmed().isEmpty()) box->setEditText(kTodos);
-    model_->setRows(findDeclarations(cbContribuinte_->currentText(), cbPeriodo_->currentText()));
-    if (model_->rowCount() > 0) grid_->selectRow(0);
+void FrmLocalizarVexa::search(const QString& taxpayer, const QString& period) {
+    model_->setRows(findDeclarations(taxpayer, period));
 }
 
 std::optional<FoundDeclaration> FrmLocalizarVexa::current() const {
-    if (model_->rowCount() == 0) return std::nullopt;
-    const QModelIndex index = grid_->currentIndex();
-    return model_->row(index.isValid() ? index.row() : 0);
+    const int row = currentRow();
+    if (row < 0) return std::nullopt;
+    return model_->row(row);
 }
 
 std::optional<FoundDeclaration> FrmLocalizarVexa::pick(QWidget* parent) {

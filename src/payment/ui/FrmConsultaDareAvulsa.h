@@ -4,20 +4,16 @@
 // a row or "&Retornar" closes the screen, and the row under the cursor is the
 // one chosen.
 
+#include "common/ui/ConsultScreen.h"
 #include "payment/ConsultaDareAvulsa.h"
 
-#include <QDialog>
 #include <optional>
-
-class QComboBox;
-class QPushButton;
-class QTableView;
 
 namespace vexa::payment::ui {
 
 class AvulsaConsultModel;
 
-class FrmConsultaDareAvulsa : public QDialog {
+class FrmConsultaDareAvulsa : public vexa::ConsultScreen {
     Q_OBJECT
 public:
     explicit FrmConsultaDareAvulsa(QWidget* parent = nullptr);
@@ -25,25 +21,15 @@ public:
     // The row under the cursor; none when the grid is empty.
     std::optional<AvulsaConsultRow> current() const;
 
-    // "&Localizar": lists the slips of the choices (an empty choice counts as "<TODOS>").
-    void localizar();
-
-    QComboBox* taxpayerBox() const { return cbContribuinte_; }
-    QComboBox* periodBox() const { return cbPeriodo_; }
-    QPushButton* locateButton() const { return btnLocalizar_; }
-    QPushButton* returnButton() const { return btnRetornar_; }
-    QTableView* grid() const { return grid_; }
     AvulsaConsultModel* model() const { return model_; }
 
     // Opens the screen modally and answers the row under the cursor.
     static std::optional<AvulsaConsultRow> pick(QWidget* parent);
 
 private:
-    QComboBox* cbContribuinte_;
-    QComboBox* cbPeriodo_;
-    QPushButton* btnLocalizar_;
-    QPushButton* btnRetornar_;
-    QTableView* grid_;
+    // "&Localizar": lists the slips of the choices (an empty choice counts as "<TODOS>").
+    void search(const QString& taxpayer, const QString& period) override;
+
     AvulsaConsultModel* model_;
 };
 

@@ -63,7 +63,7 @@ double amountOf(const MoneyLineEdit* edit) {
 
 } // namespace
 
-FrmDareAvulsas::FrmDareAvulsas(Prompter& prompter, QWidget* parent) : ModalScreen(parent), prompter_(prompter) {
+FrmDareAvulsas::FrmDareAvulsas(Prompter& prompter, QWidget* parent) : SlipScreen(parent), prompter_(prompter) {
     setObjectName(QStringLiteral("FrmDareAvulsas"));
     setWindowTitle(QStringLiteral("Cadastrar DARE Avulso"));
     searcher_ = [](QWidget* p) { return registry::ui::searchTaxpayer(p); };
@@ -86,39 +86,10 @@ void FrmDareAvulsas::open(QWidget* parent) {
 // ---- layout ------------------------------------------------------------------------
 
 void FrmDareAvulsas::buildScreen() {
-    auto* bar = new QFrame(this);
-    bar->setObjectName(QStringLiteral("pnlBotoes"));
-    bar->setFrameShape(QFrame::StyledPanel);
-    auto* barLayout = new QHBoxLayout(bar);
-    barLayout->setContentsMargins(4, 4, 4, 4);
-    btnNovo_ = topBarButton(QStringLiteral("&Novo"), QStringLiteral("btnNovo"));
-    btnGravar_ = topBarButton(QStringLiteral("&Gravar"), QStringLiteral("btnGravar"));
-    btnCancelar_ = topBarButton(QStringLiteral("&Cancelar"), QStringLiteral("btnCancelar"));
-    btnExcluir_ = topBarButton(QStringLiteral("&Excluir"), QStringLiteral("btnExcluir"));
-    btnLocalizar_ = topBarButton(QStringLiteral("&Localizar"), QStringLiteral("btnLocalizar"));
-    btnImprimir_ = topBarButton(QStringLiteral("&Imprimir DARE"), QStringLiteral("btnImprimir"));
-    btnRetornar_ = topBarButton(QStringLiteral("&Retornar"), QStringLiteral("btnRetornar"));
-    for (QToolButton* b : {btnNovo_, btnGravar_, btnCancelar_, btnExcluir_, btnLocalizar_, btnImprimir_, btnRetornar_})
-        barLayout->addWidget(b);
-    barLayout->addStretch(1);
+    QFrame* bar = buildCommandBar();
 
     // The key.
-    edtIE_ = new MaskedLineEdit(MaskedLineEdit::Kind::IE, this);
-    edtIE_->setObjectName(QStringLiteral("EdtIE"));
-    edtIE_->setFixedWidth(110);
-    btnProcura_ = new QToolButton(this);
-    btnProcura_->setObjectName(QStringLiteral("btnProcura"));
-    btnProcura_->setText(QStringLiteral("..."));
-    btnProcura_->setToolTip(QStringLiteral("Procura Contribuinte pela Razão Social"));
-    btnProcura_->setFocusPolicy(Qt::NoFocus);
-    edtMes_ = new DigitsLineEdit(2, this);
-    edtMes_->setObjectName(QStringLiteral("EdtMes"));
-    edtMes_->setFixedWidth(34);
-    edtAno_ = new DigitsLineEdit(4, this);
-    edtAno_->setObjectName(QStringLiteral("EdtAno"));
-    edtAno_->setFixedWidth(50);
-    for (QWidget* w : {static_cast<QWidget*>(edtIE_), static_cast<QWidget*>(edtMes_), static_cast<QWidget*>(edtAno_)})
-        w->installEventFilter(this);
+    buildKeyFields(QStringLiteral("btnProcura"), QStringLiteral("Procura Contribuinte pela Razão Social"));
 
     // The taxpayer, read-only.
     edtRazaoSocial_ = readOnlyBox(QStringLiteral("EdtRazaoSocial"), this);
@@ -278,13 +249,6 @@ void FrmDareAvulsas::buildScreen() {
                    edtVlTotal_,        edtObs1_,  edtObs2_,      edtObs3_,          cbTipoDoc_,
                    edtDocOrigem_,      edtNumeroDoc_};
 
-    connect(btnNovo_, &QToolButton::clicked, this, &FrmDareAvulsas::novo);
-    connect(btnGravar_, &QToolButton::clicked, this, &FrmDareAvulsas::gravar);
-    connect(btnCancelar_, &QToolButton::clicked, this, &FrmDareAvulsas::cancelar);
-    connect(btnExcluir_, &QToolButton::clicked, this, &FrmDareAvulsas::excluir);
-    connect(btnLocalizar_, &QToolButton::clicked, this, &FrmDareAvulsas::localizar);
-    connect(btnImprimir_, &QToolButton::clicked, this, &FrmDareAvulsas::imprimir);
-    connect(btnRetornar_, &QToolButton::clicked, this, &QWidget::close);
     connect(btnProcura_, &QToolButton::clicked, this, &FrmDareAvulsas::procurar);
     connect(edtCodigoTributo_, &QLineEdit::textEdited, this, &FrmDareAvulsas::onRevenueCodeEdited);
     connect(cbTributo_, &QComboBox::activated, this, &FrmDareAvulsas::onRevenueChosen);
@@ -462,14 +426,8 @@ void FrmDareAvulsas::applyState() {
     const bool key = state_ == State::KeyEntry;
     const bool browse = state_ == State::Browse;
     const bool editing = state_ == State::Edit || state_ == State::Insert;
-    for (QToolButton* b : {btnNovo_, btnRetornar_, btnLocalizar_}) b->setEnabled(key || browse);
-    btnExcluir_->setEnabled(browse);
-    btnImprimir_->setEnabled(browse && !printing_);
-    btnGravar_->setEnabled(editing);
-    btnCancelar_->setEnabled(editing);
-    for (QWidget* w : {static_cast<QWidget*>(edtIE_), static_cast<QWidget*>(edtMes_), static_cast<QWidget*>(edtAno_),
-                       static_cast<QWidget*>(btnProcura_)})
-        w->setEnabled(!editing);
+    enableCommands(key, browse, editing, printing_);
+    enableKey(!editing);
     for (QWidget* w : dataFields_) w->setEnabled(!key);
 }
 
@@ -526,12 +484,16 @@ void FrmDareAvulsas::showStoredOrNothing(const std::optional<DareAvulsa>& slip) 
         showSlip(*slip, State::Browse);
         return;
     }
+    clearKey();
+    startKeyEntry();
+}
+
+void FrmDareAvulsas::clearKey() {
     loading_ = true;
     edtIE_->clear();
     edtMes_->clear();
     edtAno_->clear();
     loading_ = false;
-    startKeyEntry();
 }
 
 void FrmDareAvulsas::clearData() {
@@ -548,7 +510,7 @@ void FrmDareAvulsas::clearData() {
 }
 
 void FrmDareAvulsas::showTaxpayer(const QString& ie) {
-    const AvulsaTaxpayer t = findAvulsaTaxpayer(ie);
+    const SlipTaxpayer t = findSlipTaxpayer(ie);
     edtRazaoSocial_->setText(t.RazaoSocial);
     edtCNPJ_->setText(t.CGC_CPF);
     edtMunicipio_->setText(t.codIBGE);
@@ -590,11 +552,7 @@ DareAvulsa FrmDareAvulsas::formSlip() const {
 void FrmDareAvulsas::novo() {
     if (state_ != State::Browse && state_ != State::KeyEntry) return;
     novo_ = true;
-    loading_ = true;
-    edtIE_->clear();
-    edtMes_->clear();
-    edtAno_->clear();
-    loading_ = false;
+    clearKey();
     startKeyEntry();
     edtIE_->setFocus(Qt::OtherFocusReason);
 }
@@ -626,11 +584,7 @@ void FrmDareAvulsas::gravar() {
 void FrmDareAvulsas::cancelar() {
     if (state_ != State::Edit && state_ != State::Insert) return;
     novo_ = false;
-    loading_ = true;
-    edtIE_->clear();
-    edtMes_->clear();
-    edtAno_->clear();
-    loading_ = false;
+    clearKey();
     startKeyEntry();
     edtIE_->setFocus(Qt::OtherFocusReason);
 }

@@ -14,7 +14,7 @@
 #include "payment/ConsultaDareAvulsa.h"
 #include "payment/DareAvulsas.h"
 #include "payment/SlipPage.h"
-#include "registry/ui/ModalScreen.h"
+#include "payment/ui/SlipScreen.h"
 
 #include <functional>
 #include <optional>
@@ -22,10 +22,8 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QToolButton;
 
 namespace vexa {
-class DigitsLineEdit;
 class MaskedLineEdit;
 class MoneyLineEdit;
 class TextLineEdit;
@@ -33,7 +31,7 @@ class TextLineEdit;
 
 namespace vexa::payment::ui {
 
-class FrmDareAvulsas : public registry::ui::ModalScreen {
+class FrmDareAvulsas : public SlipScreen {
     Q_OBJECT
 public:
     enum class State { KeyEntry, Browse, Edit, Insert };
@@ -62,12 +60,12 @@ public:
     std::optional<AvulsaKey> currentKey() const;
 
     // The commands, as their buttons run them.
-    void novo();
-    void gravar();
-    void cancelar();
-    void excluir();
-    void localizar();
-    void imprimir();
+    void novo() override;
+    void gravar() override;
+    void cancelar() override;
+    void excluir() override;
+    void localizar() override;
+    void imprimir() override;
     void procurar();
 
 protected:
@@ -95,6 +93,7 @@ private:
     void applyState();
     void showSlip(const DareAvulsa& slip, State state);
     void showStoredOrNothing(const std::optional<DareAvulsa>& slip);
+    void clearKey();    // the IE, month and year emptied
     void clearData();
     void showTaxpayer(const QString& ie);
     void showTotal();
@@ -117,18 +116,6 @@ private:
     std::optional<AvulsaKey> storedKey_;   // the key it was read with; none for a new slip
     QList<Tributo> tributos_;        // the revenues of kind 1, as the drop-down lists them
 
-    QToolButton* btnNovo_ = nullptr;
-    QToolButton* btnGravar_ = nullptr;
-    QToolButton* btnCancelar_ = nullptr;
-    QToolButton* btnExcluir_ = nullptr;
-    QToolButton* btnLocalizar_ = nullptr;
-    QToolButton* btnImprimir_ = nullptr;
-    QToolButton* btnRetornar_ = nullptr;
-    QToolButton* btnProcura_ = nullptr;
-
-    MaskedLineEdit* edtIE_ = nullptr;
-    DigitsLineEdit* edtMes_ = nullptr;
-    DigitsLineEdit* edtAno_ = nullptr;
     QLineEdit* edtRazaoSocial_ = nullptr;
     QLineEdit* edtCNPJ_ = nullptr;
     QLineEdit* edtMunicipio_ = nullptr;

@@ -49,7 +49,7 @@ const QColor kSilver(0xC0, 0xC0, 0xC0);
 
 } // namespace
 
-FrmGates::FrmGates(Prompter& prompter, QWidget* parent) : ModalScreen(parent), prompter_(prompter) {
+FrmGates::FrmGates(Prompter& prompter, QWidget* parent) : SlipScreen(parent), prompter_(prompter) {
     setObjectName(QStringLiteral("FrmGates"));
     setWindowTitle(QStringLiteral("Cadastrar DARE"));
     taxpayerSearcher_ = [](QWidget* p) { return registry::ui::searchTaxpayer(p); };
@@ -109,37 +109,10 @@ QLineEdit* FrmGates::readOnlyBox(const char* name, bool amount) {
 }
 
 void FrmGates::buildScreen() {
-    auto* bar = new QFrame(this);
-    bar->setObjectName(QStringLiteral("pnlBotoes"));
-    bar->setFrameShape(QFrame::StyledPanel);
-    auto* barLayout = new QHBoxLayout(bar);
-    barLayout->setContentsMargins(4, 4, 4, 4);
-    btnNovo_ = topBarButton(QStringLiteral("&Novo"), QStringLiteral("btnNovo"));
-    btnGravar_ = topBarButton(QStringLiteral("&Gravar"), QStringLiteral("btnGravar"));
-    btnCancelar_ = topBarButton(QStringLiteral("&Cancelar"), QStringLiteral("btnCancelar"));
-    btnExcluir_ = topBarButton(QStringLiteral("&Excluir"), QStringLiteral("btnExcluir"));
-    btnLocalizar_ = topBarButton(QStringLiteral("&Localizar"), QStringLiteral("btnLocalizar"));
-    btnImprimir_ = topBarButton(QStringLiteral("&Imprimir DARE"), QStringLiteral("btnImprimir"));
-    btnRetornar_ = topBarButton(QStringLiteral("&Retornar"), QStringLiteral("btnRetornar"));
-    for (QToolButton* b : {btnNovo_, btnGravar_, btnCancelar_, btnExcluir_, btnLocalizar_, btnImprimir_, btnRetornar_})
-        barLayout->addWidget(b);
-    barLayout->addStretch(1);
+    QFrame* bar = buildCommandBar();
 
     // The key: IE with its finder, and the reference period.
-    edtIE_ = new MaskedLineEdit(MaskedLineEdit::Kind::IE, this);
-    edtIE_->setObjectName(QStringLiteral("EdtIE"));
-    edtIE_->setFixedWidth(110);
-    btnProcura_ = new QToolButton(this);
-    btnProcura_->setObjectName(QStringLiteral("btnProcuraContribuinte"));
-    btnProcura_->setText(QStringLiteral("..."));
-    btnProcura_->setFocusPolicy(Qt::NoFocus);
-    edtMes_ = new DigitsLineEdit(2, this);
-    edtMes_->setObjectName(QStringLiteral("EdtMes"));
-    edtMes_->setFixedWidth(34);
-    edtAno_ = new DigitsLineEdit(4, this);
-    edtAno_->setObjectName(QStringLiteral("EdtAno"));
-    edtAno_->setFixedWidth(50);
-    for (QLineEdit* e : {static_cast<QLineEdit*>(edtIE_), edtMes_, edtAno_}) e->installEventFilter(this);
+    buildKeyFields(QStringLiteral("btnProcuraContribuinte"));
 
     auto* keyRow = new QHBoxLayout;
     auto* lblIE = new QLabel(QStringLiteral("INSCRIÇÃO ESTADUAL:"), this);
@@ -258,13 +231,6 @@ void FrmGates::buildScreen() {
     setTabOrder(edtObs3_, edtDocOrigem_);
     setTabOrder(edtDocOrigem_, edtDataPgto_);
 
-    connect(btnNovo_, &QToolButton::clicked, this, &FrmGates::novo);
-    connect(btnGravar_, &QToolButton::clicked, this, &FrmGates::gravar);
-    connect(btnCancelar_, &QToolButton::clicked, this, &FrmGates::cancelar);
-    connect(btnExcluir_, &QToolButton::clicked, this, &FrmGates::excluir);
-    connect(btnLocalizar_, &QToolButton::clicked, this, &FrmGates::localizar);
-    connect(btnImprimir_, &QToolButton::clicked, this, &FrmGates::imprimir);
-    connect(btnRetornar_, &QToolButton::clicked, this, &QWidget::close);
     connect(btnProcura_, &QToolButton::clicked, this, &FrmGates::procurarContribuinte);
 }
 
@@ -302,15 +268,8 @@ void FrmGates::applyState() {
     for (QWidget* w : std::initializer_list<QWidget*>{edtCodigoTributo_, cbTributo_, edtObs1_, edtObs2_, edtObs3_,
                                                       edtDocOrigem_, edtDataPgto_})
         w->setEnabled(!key);
-    btnGravar_->setEnabled(edit);
-    btnCancelar_->setEnabled(edit);
-    btnNovo_->setEnabled(key || browse);
-    btnLocalizar_->setEnabled(key || browse);
-    btnRetornar_->setEnabled(key || browse);
-    btnExcluir_->setEnabled(browse);
-    btnImprimir_->setEnabled(browse && !printing_);
-    for (QWidget* w : std::initializer_list<QWidget*>{edtIE_, btnProcura_, edtMes_, edtAno_})
-        w->setEnabled(key || browse);
+    enableCommands(key, browse, edit, printing_);
+    enableKey(key || browse);
     // Silver while a key is typed, black once a DARE is on show.
     for (QLineEdit* box : {edtVencimento_, edtCodIBGE_}) {
         QPalette p = box->palette();
@@ -356,7 +315,9 @@ void FrmGates::showDare(const Dare& dare, State state) {
     edtObs3_->setText(dare.Obs3);
     edtDocOrigem_->setText(dare.Doc_Origem);
     edtDataPgto_->setDate(dare.DataPgto);
-    for (QLineEdit* e : {static_cast<QLineEdit*>(edtIE_), edtMes_, edtAno_}) e->deselect();
+    for (QLineEdit* e : {static_cast<QLineEdit*>(edtIE_), static_cast<QLineEdit*>(edtMes_),
+                         static_cast<QLineEdit*>(edtAno_)})
+        e->deselect();
     loading_ = false;
     view_ = describeDare(dare);
     setState(state);

@@ -14,7 +14,7 @@
 #include "payment/ConsultaDare.h"
 #include "payment/Gates.h"
 #include "payment/SlipPage.h"
-#include "registry/ui/ModalScreen.h"
+#include "payment/ui/SlipScreen.h"
 
 #include <functional>
 #include <optional>
@@ -23,7 +23,6 @@ class QComboBox;
 class QLineEdit;
 class QStatusBar;
 class QTimer;
-class QToolButton;
 
 namespace vexa {
 class MaskedLineEdit;
@@ -31,7 +30,7 @@ class MaskedLineEdit;
 
 namespace vexa::payment::ui {
 
-class FrmGates : public registry::ui::ModalScreen {
+class FrmGates : public SlipScreen {
     Q_OBJECT
 public:
     enum class State { KeyEntry, Browse, Edit };
@@ -67,12 +66,12 @@ public:
     const DareView& view() const { return view_; }
 
     // The commands, as their buttons run them.
-    void novo();
-    void gravar();
-    void cancelar();
-    void excluir();
-    void localizar();
-    void imprimir();
+    void novo() override;
+    void gravar() override;
+    void cancelar() override;
+    void excluir() override;
+    void localizar() override;
+    void imprimir() override;
     void procurarContribuinte();
     // The 300 ms refresh of the due-date box.
     void refreshDueDate();
@@ -101,6 +100,8 @@ private:
     void selectRevenue(const QString& code);
     void onUserEdit();
     void clearKeyFields();
+    // Nothing on show, the key fields empty and the focus in the IE.
+    void restartKeyEntry();
     void focusField(const QString& field);
     void fail(const CheckResult& check);
 
@@ -119,18 +120,6 @@ private:
     Dare dare_;                    // the row as read or as started, under the edits
     DareView view_;
 
-    QToolButton* btnNovo_ = nullptr;
-    QToolButton* btnGravar_ = nullptr;
-    QToolButton* btnCancelar_ = nullptr;
-    QToolButton* btnExcluir_ = nullptr;
-    QToolButton* btnLocalizar_ = nullptr;
-    QToolButton* btnImprimir_ = nullptr;
-    QToolButton* btnRetornar_ = nullptr;
-
-    MaskedLineEdit* edtIE_ = nullptr;
-    QToolButton* btnProcura_ = nullptr;
-    QLineEdit* edtMes_ = nullptr;
-    QLineEdit* edtAno_ = nullptr;
     QLineEdit* edtRazaoSocial_ = nullptr;
     QLineEdit* edtCnpj_ = nullptr;
     QLineEdit* edtCodIBGE_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include "common/ErrorLog.h"
 #include "common/ui/MaskedLineEdit.h"
+#include "common/ui/TextLineEdit.h"
 #include "payment/GateReport.h"
 
 #include <QComboBox>
@@ -138,12 +139,16 @@ void FrmGates::showEvent(QShowEvent* event) {
 
 // ---- commands ------------------------------------------------------------------------
 
-void FrmGates::novo() {
-    if (state_ == State::Edit) return;
+void FrmGates::restartKeyEntry() {
     showNothing();
     setState(State::KeyEntry);
     clearKeyFields();
     edtIE_->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmGates::novo() {
+    if (state_ == State::Edit) return;
+    restartKeyEntry();
 }
 
 void FrmGates::gravar() {
@@ -169,10 +174,7 @@ void FrmGates::gravar() {
 
 void FrmGates::cancelar() {
     if (state_ != State::Edit) return;
-    showNothing();
-    setState(State::KeyEntry);
-    clearKeyFields();
-    edtIE_->setFocus(Qt::OtherFocusReason);
+    restartKeyEntry();
 }
 
 void FrmGates::excluir() {
@@ -181,10 +183,7 @@ void FrmGates::excluir() {
     switch (deleteDare(dare_.key, prompter_, &error)) {
     case DeleteOutcome::Deleted:
         // Nothing left on show: a new key is typed.
-        showNothing();
-        setState(State::KeyEntry);
-        clearKeyFields();
-        edtIE_->setFocus(Qt::OtherFocusReason);
+        restartKeyEntry();
         break;
     case DeleteOutcome::Failed: reportUnhandledError(error); break;
     case DeleteOutcome::NotConfirmed:

@@ -1,6 +1,7 @@
 #include "payment/ui/FrmSelecionaGate.h"
 
 #include "common/Masks.h"
+#include "common/ui/ConsultScreen.h"
 #include "payment/ui/AvulsaModels.h"
 
 #include <QFont>
@@ -32,15 +33,8 @@ FrmSelecionaGate::FrmSelecionaGate(const QList<PeriodSlip>& slips, const QString
     lblPeriodo->setObjectName(QStringLiteral("lblPeriodo"));
 
     model_ = new PeriodSlipModel(slips, this);
-    grid_ = new QTableView(this);
-    grid_->setObjectName(QStringLiteral("grdDares"));
+    grid_ = vexa::newPickGrid(QStringLiteral("grdDares"), this);
     grid_->setModel(model_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setTabKeyNavigation(false);
-    grid_->verticalHeader()->setVisible(false);
-    grid_->verticalHeader()->setDefaultSectionSize(20);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     if (model_->rowCount() > 0) grid_->selectRow(0);
 

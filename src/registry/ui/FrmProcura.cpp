@@ -1,5 +1,6 @@
 #include "registry/ui/FrmProcura.h"
 
+#include "common/ui/ConsultScreen.h"
 #include "common/ui/TextLineEdit.h"
 #include "registry/ui/NameListModel.h"
 
@@ -35,15 +36,8 @@ FrmProcura::FrmProcura(Registry registry, QWidget* parent) : QDialog(parent), re
 
     model_ = new NameListModel(registry, this);
     model_->setRows(rowsByName(registry));
-    grid_ = new QTableView(this);
-    grid_->setObjectName(QStringLiteral("grdProcura"));
+    grid_ = vexa::newPickGrid(QStringLiteral("grdProcura"), this);
     grid_->setModel(model_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setTabKeyNavigation(false);
-    grid_->verticalHeader()->setVisible(false);
-    grid_->verticalHeader()->setDefaultSectionSize(20);
     grid_->horizontalHeader()->setSectionResizeMode(NameListModel::Name, QHeaderView::Stretch);
     grid_->horizontalHeader()->setSectionResizeMode(NameListModel::Key, QHeaderView::ResizeToContents);
     grid_->setAlternatingRowColors(true);

@@ -15,7 +15,6 @@
 #include "payment/ui/FrmSelecionaGate.h"
 
 #include <QAbstractItemModelTester>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -35,15 +34,6 @@ const QStringList kKeyEntry = {"btnNovo", "btnLocalizar", "btnRetornar", "EdtIE"
 const QStringList kBrowsing = {"btnNovo", "btnExcluir", "btnLocalizar", "btnImprimir", "btnRetornar", "EdtIE",
                                "EdtAno", "EdtCodigoTributo"};
 const QStringList kEditing = {"btnGravar", "btnCancelar", "EdtCodigoTributo"};
-
-void keep(QWidget& w, const QString& name) {
-    settle();
-    const QPixmap picture = w.grab();
-    ASSERT_FALSE(picture.isNull());
-    if (const QString dir = qEnvironmentVariable("VEXA_SCREENSHOT_DIR"); !dir.isEmpty()) {
-        EXPECT_TRUE(picture.save(QDir(dir).filePath(name + ".png")));
-    }
-}
 
 class FrmDareAvulsasTest : public PaymentTest {
 protected:
@@ -67,24 +57,14 @@ protected:
     QLineEdit* edit(const char* name) const { return child<QLineEdit>(*screen, name); }
     QComboBox* combo(const char* name) const { return child<QComboBox>(*screen, name); }
     void type(const char* name, const QString& text, bool leave = true) {
-        QLineEdit* e = edit(name);
-        if (!e->hasFocus()) e->setFocus(Qt::MouseFocusReason);
-        settle();
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Backspace);
-        typeText(e, text);
-        if (leave) QTest::keyClick(e, Qt::Key_Tab);
-        settle();
+        typeInField(edit(name), text, leave);
     }
     void typeKey(const QString& ie, const QString& mes, const QString& ano) {
         type("EdtIE", ie, false);
         type("EdtMes", mes, false);
         type("EdtAno", ano);
     }
-    void press(const char* button) {
-        QTest::mouseClick(child<QToolButton>(*screen, button), Qt::LeftButton);
-        settle();
-    }
+    void press(const char* button) { pressButton(*screen, button); }
     // A new slip typed in full: revenue, due date, principal, document.
     void fill(const QString& code, const QString& docName, const QString& number) {
         type("EdtCodigoTributo", code);
@@ -108,7 +88,7 @@ TEST_F(FrmDareAvulsasTest, FirstSlipThenANewOneOfTheSamePeriodAndTheChoiceBetwee
     EXPECT_EQ(screen->state(), Frm::State::KeyEntry);
     EXPECT_EQ(focused(), "EdtIE");
     EXPECT_EQ(enabled(), kKeyEntry);
-    keep(*screen, "FrmDareAvulsas-keyentry");
+    keepPicture(*screen, "FrmDareAvulsas-keyentry");
 
     typeKey(kIE, "2", "2024");
     ASSERT_EQ(screen->state(), Frm::State::Insert);
@@ -180,7 +160,7 @@ TEST_F(FrmDareAvulsasTest, FirstSlipThenANewOneOfTheSamePeriodAndTheChoiceBetwee
     EXPECT_EQ(screen->currentKey(), (AvulsaKey{kIE, "2024", "02", "150", 1}));
     EXPECT_EQ(combo("cbTipoDoc")->currentText(), "NFA  -  NOTA FISCAL AVULSA");
     EXPECT_EQ(focused(), "EdtDataVencimento");
-    keep(*screen, "FrmDareAvulsas");
+    keepPicture(*screen, "FrmDareAvulsas");
 
     // Choosing a name of a stored slip starts its edit; "&Cancelar" goes back to the key.
     choose(combo("cbTipoDoc"), "PROCESSO");
@@ -296,7 +276,7 @@ TEST_F(FrmDareAvulsasTest, SelectionAndConsultScreens) {
         EXPECT_EQ(child<QLabel>(dialog, "lblContribuinte")->text(), "para o contribuintes COMERCIAL VERDALENA LTDA");
         EXPECT_EQ(child<QLabel>(dialog, "lblPeriodo")->text(), "no período de referência 02/2024");
         EXPECT_EQ(dialog.grid()->model()->index(1, 1).data().toString(), "55,50");
-        keep(dialog, "FrmSelecionaGate");
+        keepPicture(dialog, "FrmSelecionaGate");
         dialog.grid()->selectRow(1);
         QTest::mouseClick(dialog.selectButton(), Qt::LeftButton);
         EXPECT_EQ(dialog.chosen(), slips[1]);
@@ -327,7 +307,7 @@ TEST_F(FrmDareAvulsasTest, SelectionAndConsultScreens) {
     EXPECT_EQ(headers, (QStringList{"Razão Social", "IE", "Período", "Tributo", "Valor Receita"}));
     EXPECT_EQ(consult.model()->index(0, 1).data().toString(), "29.000.000-9");
     EXPECT_EQ(consult.model()->index(0, 2).data().toString(), "03/2024");
-    keep(consult, "FrmConsultaDareAvulsa");
+    keepPicture(consult, "FrmConsultaDareAvulsa");
     consult.taxpayerBox()->setCurrentText("COMERCIAL VERDALENA LTDA");
     consult.localizar();
     ASSERT_EQ(consult.model()->rowCount(), 2);

@@ -6,26 +6,18 @@
 #include "Printers.h"
 
 #include "payment/DareAvulsas.h"
-#include "storage/Database.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace vexa;
 using namespace vexa::payment;
+using vexa::test::CliRun;
 using vexa::test::PaymentTest;
 
 namespace {
-
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
 
 class StandaloneCliTest : public PaymentTest {
 protected:
@@ -33,23 +25,6 @@ protected:
         PaymentTest::SetUp();
         addTaxpayer(test::kIE, "COMERCIAL VERDALENA LTDA");
         addTaxpayer(test::kIE2, "SEM MUNICIPIO LTDA", "N", "");
-    }
-
-    CliRun cli(QStringList args) {
-        storage::close();   // the batch program opens the database itself
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("VEXA_TODAY", "15/03/2024");
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
-        args.prepend(folder().root());
-        args.prepend("--home");
-        p.start(QDir(qEnvironmentVariable("VEXA_BIN_DIR")).filePath("vexa-cli"), args);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        CliRun r{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-        QString error;
-        EXPECT_TRUE(storage::open(folder(), &error)) << error.toStdString();
-        return r;
     }
 
     static QStringList issue(const QString& period, const QString& code, const QString& docName,

@@ -2,34 +2,25 @@
 // at 300 dpi by pdftoppm (only the band of the symbol) and read back by
 // zbarimg as interleaved 2 of 5; its text shows the document number in box 6.
 
+#include "../PageTools.h"
 #include "../PaymentFixture.h"
 #include "Printers.h"
 
 #include "payment/GateAvulsaReport.h"
 #include "payment/SlipDraw.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace vexa;
 using namespace vexa::payment;
 using vexa::test::PaymentTest;
+using vexa::test::haveTools;
+using vexa::test::run;
 
 namespace {
 
-QString run(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
-    EXPECT_EQ(p.exitCode(), 0) << program.toStdString() << ": " << p.readAllStandardError().toStdString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 TEST_F(PaymentTest, StandaloneSlipBarcodeReadsBackAt300Dpi) {
-    for (const char* tool : {"pdftoppm", "pdftotext", "zbarimg"})
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            GTEST_SKIP() << "poppler-utils and zbar-tools are needed";
+    if (!haveTools({"pdftoppm", "pdftotext", "zbarimg"})) GTEST_SKIP() << "poppler-utils and zbar-tools are needed";
     addTaxpayer(test::kIE, "COMERCIAL VERDALENA LTDA");
     // Two slips of one period and code, told apart by Seq: the page is the one asked for.
     exec("INSERT INTO DareAvulsas (IE, Ano, Mes, CodigoTributo, Seq, DataVencimento, ValorReceita, Multa, Juros, "

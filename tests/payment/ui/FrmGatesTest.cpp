@@ -11,8 +11,6 @@
 #include "payment/ui/FrmConsultaDare.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QPixmap>
 #include <QTableView>
 #include <QTimer>
 
@@ -27,16 +25,6 @@ const QString kHoje = QStringLiteral("15/03/2024");
 
 QColor textColour(const FrmGates& screen, const char* name) {
     return child<QLineEdit>(screen, name)->palette().color(QPalette::Text);
-}
-
-void keepPicture(QWidget& w, const QString& name) {
-    settle();
-    const QPixmap picture = w.grab();
-    ASSERT_FALSE(picture.isNull());
-    const QString dir = qEnvironmentVariable("VEXA_SCREENSHOT_DIR");
-    if (!dir.isEmpty()) {
-        EXPECT_TRUE(picture.save(QDir(dir).filePath(name + ".png")));
-    }
 }
 
 TEST_F(GatesScreenTest, StatesFollowTheRowFromNewSlipToSecondVisitAndDeletion) {
