@@ -70,9 +70,46 @@ private:
     bool wasOpen_ = false;
 };
 
-// The side of the database the program folder uses. (A database kept on a
-// server will answer its own side here.)
+// The database of a folder in office mode, kept on a PostgreSQL server. A
+// backup first writes the server's rows, as one consistent snapshot, into an
+// SQLite file of the program's layout in DB/.copia-servidor/ and saves that
+// file, so an archive made on the server restores on a single PC and the other
+// way round. A restore checks the archive's database file as the SQLite side
+// does and then replaces every row on the server in one transaction; the
+// other workstations reload what they show by the change stamp.
+class ServerDatabaseSide : public DatabaseSide {
+public:
+    explicit ServerDatabaseSide(ProgramFolder folder);
+
+    QStringList tableFiles() override;
+    bool closeDatabase(QString* error) override;
+    void closeConnection() override;
+    bool pack(const QString&) override { return true; }   // the copy is written fresh, with no deleted rows
+    bool reopen(QString* error) override;
+    QString stagingParent() override { return folder_.dbDir(); }
+    bool replaceDatabase(const QList<RestoredFile>& staged, QString* error) override;
+    void cleanAfterRestore() override;
+    void rebuildIndexes(storage::RebuildProgress* progress, Prompter& prompter) override;
+
+    // The SQLite file a backup writes the server's rows into.
+    QString exportFile() const;
+
+private:
+    ProgramFolder folder_;
+    bool wasOpen_ = false;
+};
+
+// The side of the database the program folder uses.
 std::unique_ptr<DatabaseSide> makeDatabaseSide(const ProgramFolder& folder);
+
+// The restored files checked, the database named mainName first in ordered:
+// no journal or log among them, each an SQLite database that passes the
+// engine's check, the first with the declaration table. False with the reason.
+bool checkRestoredDatabase(const QString& mainName, const QList<RestoredFile>& staged, QList<RestoredFile>* ordered,
+                           QString* error);
+
+// The index rebuild that ends a restore, with its closing message.
+void rebuildFolderIndexes(const ProgramFolder& folder, storage::RebuildProgress* progress, Prompter& prompter);
 
 // The "*.db" files of a database folder that are SQLite databases, leaving
 // out the table files of older versions that the program no longer keeps.

@@ -108,6 +108,7 @@ QStringList sqliteTableFiles(const QString& dbDir) {
 }
 
 std::unique_ptr<DatabaseSide> makeDatabaseSide(const ProgramFolder& folder) {
+    if (storage::isOnServer(folder)) return std::make_unique<ServerDatabaseSide>(folder);
     return std::make_unique<SqliteDatabaseSide>(folder);
 }
 
@@ -145,13 +146,14 @@ bool SqliteDatabaseSide::reopen(QString* error) {
     return storage::open(folder_, error);
 }
 
-bool SqliteDatabaseSide::replaceDatabase(const QList<RestoredFile>& staged, QString* error) {
+bool checkRestoredDatabase(const QString& mainName, const QList<RestoredFile>& staged, QList<RestoredFile>* ordered,
+                           QString* error) {
     auto refuse = [&](const QString& why) {
         if (error) *error = why;
         return false;
     };
-    const QString mainName = QFileInfo(folder_.dbFile()).fileName();
-    QList<RestoredFile> files;   // the database itself first
+    QList<RestoredFile>& files = *ordered;   // the database itself first
+    files.clear();
     for (const RestoredFile& f : staged) {
         if (QFileInfo(f.path).fileName() == mainName) files.prepend(f);
         else files << f;
@@ -192,6 +194,22 @@ bool SqliteDatabaseSide::replaceDatabase(const QList<RestoredFile>& staged, QStr
             if (file.open(QIODevice::ReadWrite)) file.setFileTime(f.fileTime, QFileDevice::FileModificationTime);
         }
     }
+    return true;
+}
+
+void rebuildFolderIndexes(const ProgramFolder& folder, storage::RebuildProgress* progress, Prompter& prompter) {
+    QString error;
+    storage::DataModule::rebuildIndexes(folder, storage::DataModule::indexListFile(folder), progress, prompter, &error);
+    if (!error.isEmpty()) reportUnhandledError(error);
+}
+
+bool SqliteDatabaseSide::replaceDatabase(const QList<RestoredFile>& staged, QString* error) {
+    auto refuse = [&](const QString& why) {
+        if (error) *error = why;
+        return false;
+    };
+    QList<RestoredFile> files;
+    if (!checkRestoredDatabase(QFileInfo(folder_.dbFile()).fileName(), staged, &files, error)) return false;
 
     // What the replaced database left beside it (a log, a journal) must never
     // be applied to the restored file: it is moved aside with the staged
@@ -234,9 +252,7 @@ void SqliteDatabaseSide::cleanAfterRestore() {
 }
 
 void SqliteDatabaseSide::rebuildIndexes(storage::RebuildProgress* progress, Prompter& prompter) {
-    QString error;
-    storage::DataModule::rebuildIndexes(folder_, storage::DataModule::indexListFile(folder_), progress, prompter, &error);
-    if (!error.isEmpty()) reportUnhandledError(error);
+    rebuildFolderIndexes(folder_, progress, prompter);
 }
 
 } // namespace vexa::backup

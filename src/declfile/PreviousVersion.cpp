@@ -1,6 +1,7 @@
 #include "declfile/PreviousVersion.h"
 
 #include "storage/Database.h"
+#include "storage/Engine.h"
 #include "storage/Schema.h"
 
 #include <QDate>
@@ -197,7 +198,8 @@ private:
     int anoAt_ = -1;
     int rateFrom_ = -1;       // position of UF, for the rate
     QList<px::Field> fields_;
-    QSqlQuery exists_;
+    QSqlQuery exists_;        // the key compared with "=", so the key's index serves
+    QSqlQuery existsNull_;    // the same with nulls equal, for a key part left empty
     QSqlQuery insert_;
     qint64 rowNumber_ = 0;
 };
@@ -286,20 +288,30 @@ bool Run::plan(const PreviousStep& step, const QList<px::Field>& fields, QString
     if (step.fromYear2009) anoAt_ = at(QStringLiteral("Ano"));
     if (step.isRateTable()) rateFrom_ = at(QStringLiteral("UF"));
 
-    QStringList names, marks, conditions;
+    QStringList names, marks, equal, nullSafe;
     for (const Planned& p : plan_) {
         names << p.column.name;
         marks << QStringLiteral("?");
     }
-    for (const int i : keyAt_) conditions << plan_[i].column.name + QStringLiteral(" IS ?");
+    const bool sqlite = storage::engineOf(storage::db()) == storage::Engine::SQLite;
+    for (const int i : keyAt_) {
+        equal << plan_[i].column.name + QStringLiteral(" = ?");
+        nullSafe << plan_[i].column.name + (sqlite ? QStringLiteral(" IS ?") : QStringLiteral(" IS NOT DISTINCT FROM ?"));
+    }
+    const QString lookup = QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1");
     exists_ = QSqlQuery(storage::db());
+    existsNull_ = QSqlQuery(storage::db());
     insert_ = QSqlQuery(storage::db());
-    if (!exists_.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1")
-                             .arg(table->name, conditions.join(QStringLiteral(" AND ")))) ||
-        !insert_.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                             .arg(table->name, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))))) {
-        *why = exists_.lastError().isValid() ? exists_.lastError().text() : insert_.lastError().text();
-        return false;
+    for (QSqlQuery* q : {&exists_, &existsNull_, &insert_}) {
+        const QString sql =
+            q == &exists_       ? lookup.arg(table->name, equal.join(QStringLiteral(" AND ")))
+            : q == &existsNull_ ? lookup.arg(table->name, nullSafe.join(QStringLiteral(" AND ")))
+                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                      .arg(table->name, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+        if (!q->prepare(sql)) {
+            *why = q->lastError().text();
+            return false;
+        }
     }
     return true;
 }
@@ -345,13 +357,16 @@ bool Run::copyRow(const PreviousStep& step, const px::Row& row, PreviousStepResu
     if (step.ofDeclaration && !declarations_.contains(declarationOf(values, declKeyAt_))) return true;
     if (step.isRateTable()) values.last() = rates_.value(values[rateFrom_].toString());
 
-    for (int k = 0; k < keyAt_.size(); ++k) exists_.bindValue(k, values[keyAt_[k]]);
-    if (!exists_.exec()) {
-        *why = exists_.lastError().text();
+    bool anyNull = false;
+    for (const int i : keyAt_) anyNull = anyNull || values[i].isNull();
+    QSqlQuery& exists = anyNull ? existsNull_ : exists_;
+    for (int k = 0; k < keyAt_.size(); ++k) exists.bindValue(k, values[keyAt_[k]]);
+    if (!exists.exec()) {
+        *why = exists.lastError().text();
         return false;
     }
-    const bool present = exists_.next();
-    exists_.finish();
+    const bool present = exists.next();
+    exists.finish();
     if (present) return true;
 
     for (int i = 0; i < values.size(); ++i) insert_.bindValue(i, values[i]);
@@ -410,6 +425,7 @@ PreviousImportResult Run::go() {
         out.steps << result;
     }
     exists_ = QSqlQuery();
+    existsNull_ = QSqlQuery();
     insert_ = QSqlQuery();
     if (!transaction.commit()) {
         out.error = storage::db().lastError().text();

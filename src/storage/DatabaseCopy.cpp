@@ -183,13 +183,19 @@ bool openUpgradedCopy(const QString& path, const QString& copyPath, QString* err
     QFile::remove(copyPath);
     if (!snapshotSqliteFile(path, copyPath, error)) return false;
     if (!openConnection(copyPath, kSource, error)) return false;
-    LayoutUpgrade upgrade(QSqlDatabase::database(kSource, false));
-    bool hasVersion = false;
-    const bool ok = upgrade.upgradeColumnsAndTables() && upgrade.addRowVersion() && upgrade.hasLayoutVersion(&hasVersion) &&
-                    (hasVersion || upgrade.writeLayoutVersion()) && upgrade.ensureItem15Activity() &&
-                    upgrade.ensureRateComplementRevenue();
+    bool ok = false;
+    QString why;
+    {
+        // The upgrade holds the connection: it goes before the connection is closed.
+        LayoutUpgrade upgrade(QSqlDatabase::database(kSource, false));
+        bool hasVersion = false;
+        ok = upgrade.upgradeColumnsAndTables() && upgrade.addRowVersion() && upgrade.hasLayoutVersion(&hasVersion) &&
+             (hasVersion || upgrade.writeLayoutVersion()) && upgrade.ensureItem15Activity() &&
+             upgrade.ensureRateComplementRevenue();
+        if (!ok) why = upgrade.error();
+    }
     if (!ok) {
-        *error = QStringLiteral("Não foi possível atualizar a cópia do banco de dados %1: %2").arg(path, upgrade.error());
+        *error = QStringLiteral("Não foi possível atualizar a cópia do banco de dados %1: %2").arg(path, why);
         closeConnection(kSource);
         return false;
     }

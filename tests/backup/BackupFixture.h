@@ -10,14 +10,17 @@
 #include "common/Clock.h"
 #include "common/Prompter.h"
 #include "storage/Database.h"
+#include "storage/Engine.h"
 #include "support/TempProgramFolder.h"
 
+#include <QDir>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace vexa::test {
@@ -51,7 +54,8 @@ protected:
     FixedClock clock{QDateTime(QDate(2024, 3, 15), QTime(10, 30, 41))};
     ScriptedPrompter prompter;
     ScriptedBackupView view;
-    backup::SqliteDatabaseSide side{folder.folder()};
+    std::unique_ptr<backup::DatabaseSide> sideOfFolder = backup::makeDatabaseSide(folder.folder());
+    backup::DatabaseSide& side = *sideOfFolder;
 
     void SetUp() override { Clock::setInstance(&clock); }
     void TearDown() override { Clock::setInstance(nullptr); }
@@ -94,7 +98,41 @@ protected:
     }
     static int indexCount() {
         QSqlQuery q(storage::db());
-        return q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index'")) && q.next() ? q.value(0).toInt() : 0;
+        const QString sql = storage::engineOf(storage::db()) == storage::Engine::SQLite
+                                ? QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index'")
+                                : QStringLiteral("SELECT count(*) FROM pg_indexes WHERE schemaname = current_schema()");
+        return q.exec(sql) && q.next() ? q.value(0).toInt() : 0;
+    }
+    bool onServer() const { return storage::isOnServer(folder.folder()); }
+    // The database as it stands, to compare: the bytes of the file on a single
+    // PC (the connection closed for the read), every row on a server. The
+    // connection is left as it was found.
+    QStringList databaseState() {
+        const bool wasOpen = storage::isOpen();
+        QStringList state;
+        if (onServer()) {
+            if (!wasOpen) reopen();
+            state = snapshot();
+            if (!wasOpen) storage::close();
+        } else {
+            storage::close();
+            state << QString::fromLatin1(fileBytes(folder.folder().dbFile()).toBase64());
+            if (wasOpen) reopen();
+        }
+        return state;
+    }
+    // What DB/ holds at rest (a single PC's database closed, so without its
+    // log): the database file, or the server's connection file.
+    QStringList dbFolderEntries() {
+        const bool reopenAfter = !onServer() && storage::isOpen();
+        if (reopenAfter) storage::close();
+        const QStringList entries =
+            QDir(folder.folder().dbDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        if (reopenAfter) reopen();
+        return entries;
+    }
+    QStringList dbFolderAtRest() const {
+        return onServer() ? QStringList{QStringLiteral("conexao.ini")} : QStringList{QStringLiteral("vexa.db")};
     }
     // A small SQLite file, with the declaration table or without it.
     QByteArray sqliteFile(bool withVexas) const {

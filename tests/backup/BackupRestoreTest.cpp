@@ -24,11 +24,15 @@ TEST_F(BackupTest, BackupThenRestoreGivesTheSameRowsAndTheMessagesInOrder) {
     view.save = archivePath();
     CopiaSeguranca run(side, prompter, view);
     run.listFiles();
-    EXPECT_EQ(run.files(), QStringList{QDir(folder.folder().dbDir()).absoluteFilePath("vexa.db")});
+    // On a server the rows are saved through an SQLite copy made for the backup.
+    const QString saved = onServer() ? QDir(folder.folder().dbDir()).absoluteFilePath(".copia-servidor/vexa.db")
+                                     : QDir(folder.folder().dbDir()).absoluteFilePath("vexa.db");
+    EXPECT_EQ(run.files(), QStringList{saved});
     ASSERT_EQ(run.iniciarCopia(), BackupOutcome::Done) << run.lastError().toStdString();
     EXPECT_EQ(view.proposed, "VEXA10-15032024-1030.bak");
     EXPECT_EQ(prompter.log(), QStringList{"info: Cópia efetuada com sucesso!"});
-    EXPECT_TRUE(view.steps.contains("Verificando arquivo: " + folder.folder().dbFile() + " 1/1"));
+    EXPECT_TRUE(view.steps.contains("Verificando arquivo: " + saved + " 1/1"));
+    EXPECT_EQ(dbFolderEntries(), dbFolderAtRest()) << "the copy made for the backup is gone";
     EXPECT_TRUE(storage::isOpen()) << "the program goes on with its database after a backup";
 
     // The database changes after the backup; the restore brings the saved rows back.
@@ -46,8 +50,7 @@ TEST_F(BackupTest, BackupThenRestoreGivesTheSameRowsAndTheMessagesInOrder) {
                            "warn: Restauração concluída com sucesso!"}));
     EXPECT_TRUE(view.ended);
     EXPECT_FALSE(storage::isOpen()) << "the program ends after a restore";
-    EXPECT_EQ(QDir(folder.folder().dbDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{"vexa.db"}) << "no journal, log or work folder left";
+    EXPECT_EQ(dbFolderEntries(), dbFolderAtRest()) << "no journal, log or work folder left";
     ASSERT_TRUE(reopen());
     EXPECT_EQ(snapshot(), before);
     EXPECT_GT(indexCount(), 10) << "the indexes were made again";
@@ -61,6 +64,7 @@ TEST_F(BackupTest, NothingToSaveAndCancelledChoicesWriteNothing) {
     EXPECT_TRUE(prompter.log().isEmpty());
     view.open.clear();
     EXPECT_EQ(run.restaurarCopia(), BackupOutcome::Stopped);
+    if (onServer()) return;   // a server database has no file to lose
 
     storage::close();
     ASSERT_TRUE(QFile::remove(folder.folder().dbFile()));
@@ -88,7 +92,7 @@ TEST_F(BackupTest, CancelledOrMisdirectedBackupLeavesNoArchiveAndTheDatabaseWhol
 
     // The archive chosen over the database itself.
     view.onPoll = nullptr;
-    view.save = folder.folder().dbFile();
+    view.save = run.files().first();
     EXPECT_EQ(run.iniciarCopia(), BackupOutcome::Failed);
     ASSERT_TRUE(storage::isOpen());
     EXPECT_EQ(snapshot(), before);
@@ -102,7 +106,7 @@ TEST_F(BackupTest, RefusedAndFailedRestoresReplaceNothing) {
     ASSERT_EQ(run.iniciarCopia(), BackupOutcome::Done);
     const QByteArray good = fileBytes(archivePath());
     const QByteArray smallDb = sqliteFile(true), foreignDb = sqliteFile(false);
-    const QByteArray db = fileBytes(folder.folder().dbFile());
+    const QStringList db = databaseState();
     ASSERT_FALSE(db.isEmpty());
     QByteArray corrupt = good;
     corrupt[corrupt.size() / 2] = char(corrupt[corrupt.size() / 2] ^ 0x5A);
@@ -148,11 +152,8 @@ TEST_F(BackupTest, RefusedAndFailedRestoresReplaceNothing) {
             EXPECT_EQ(last, "warn: Restauração falhou ou foi cancelada pelo usuário!");
         }
         EXPECT_TRUE(storage::isOpen());
-        storage::close();
-        EXPECT_EQ(fileBytes(folder.folder().dbFile()), db);
-        EXPECT_EQ(QDir(folder.folder().dbDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                  QStringList{"vexa.db"});
-        ASSERT_TRUE(reopen());
+        EXPECT_EQ(databaseState(), db);
+        EXPECT_EQ(dbFolderEntries(), dbFolderAtRest());
     }
 
     // A restore cancelled while the archive is read.
@@ -160,11 +161,11 @@ TEST_F(BackupTest, RefusedAndFailedRestoresReplaceNothing) {
     prompter.queueAnswer(true);
     view.onPoll = [&] { run.cancel(); };
     EXPECT_EQ(run.restaurarCopia(), BackupOutcome::Failed);
-    storage::close();
-    EXPECT_EQ(fileBytes(folder.folder().dbFile()), db);
+    EXPECT_EQ(databaseState(), db);
 }
 
 TEST_F(BackupTest, RestoreReplacesADamagedDatabase) {
+    if (onServer()) GTEST_SKIP() << "the damage is to the database file of a single PC";
     storeSomeRows();
     const QStringList before = snapshot();
     view.save = archivePath();
@@ -205,10 +206,10 @@ TEST_F(BackupTest, BatchCommands) {
     ASSERT_TRUE(reopen());
     exec("DELETE FROM Vexas");
     storage::close();
-    const QByteArray changed = fileBytes(folder.folder().dbFile());
+    const QStringList changed = databaseState();
     EXPECT_EQ(cli({"restore", archivePath()}, &out), 1);
     EXPECT_TRUE(out.endsWith("!\nDeseja continuar? Não\n")) << out.toStdString();
-    EXPECT_EQ(fileBytes(folder.folder().dbFile()), changed);
+    EXPECT_EQ(databaseState(), changed);
 
     EXPECT_EQ(cli({"restore", archivePath(), "--yes"}, &out), 0) << out.toStdString();
     EXPECT_TRUE(out.endsWith("Deseja continuar? Sim\nPrograma será encerrado para concluir a atualização dos índices!\n"

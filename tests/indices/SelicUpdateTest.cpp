@@ -7,6 +7,7 @@
 #include "SoapTestServer.h"
 
 #include "indices/SelicUpdate.h"
+#include "support/EngineSql.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -229,8 +230,8 @@ TEST_F(SelicUpdateTest, CancelAndBadEndpointsStoreNothing) {
 }
 
 TEST_F(SelicUpdateTest, ADatabaseErrorMidwayLeavesNoMonthStored) {
-    exec(QStringLiteral("CREATE TRIGGER falha BEFORE INSERT ON IndicesEconomicos WHEN NEW.Data = '2025-09-01' "
-                        "BEGIN SELECT RAISE(ABORT, 'disco cheio'); END"));
+    refuseRows(QStringLiteral("IndicesEconomicos"), QStringLiteral("INSERT"), QStringLiteral("disco cheio"),
+               QStringLiteral("NEW.Data = '2025-09-01'"));
     const QStringList before = snapshot();
     server.setReply(SoapTestServer::ok({{"2025-08-01", "0.0116"}, {"2025-09-01", "0.0105"}}));
     const SelicUpdateResult r = update();

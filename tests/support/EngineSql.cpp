@@ -99,6 +99,17 @@ QString rowText(const QString& statement, const QVariantList& values) {
     return parts.join(QLatin1Char('/'));
 }
 
+QString rowsText(const QString& statement, const QVariantList& values, QChar separator) {
+    QSqlQuery q = run(statement, values);
+    QStringList rows;
+    while (q.next()) {
+        QStringList parts;
+        for (int i = 0; i < q.record().count(); ++i) parts << sqliteText(q.value(i));
+        rows << parts.join(separator);
+    }
+    return rows.join(QStringLiteral(", "));
+}
+
 QString columnText(const QString& statement, const QVariantList& values) {
     QSqlQuery q = run(statement, values);
     QStringList parts;

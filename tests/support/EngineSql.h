@@ -27,6 +27,9 @@ bool execPlain(const QString& statement, QString* error = nullptr);
 // The first row of the statement, its values joined by '/', each as SQLite
 // writes it: null "nulo", a float with at least one decimal ("6.0", "3.45").
 QString rowText(const QString& statement, const QVariantList& values = {});
+// Every row, its values joined by `separator` and written as above, the rows
+// joined by ", ".
+QString rowsText(const QString& statement, const QVariantList& values = {}, QChar separator = QLatin1Char(' '));
 // The first column of every row, joined by ','.
 QString columnText(const QString& statement, const QVariantList& values = {});
 

@@ -6,6 +6,7 @@
 
 #include "declfile/PreviousVersion.h"
 #include "storage/Database.h"
+#include "support/EngineSql.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -41,34 +42,27 @@ TEST_F(PreviousTest, CopiesWhatTheDatabaseLacksAndASecondRunChangesNothing) {
 
     // Taxpayers: the known one as it was, the new one whole, with what an older row gets.
     EXPECT_EQ(value("SELECT RazaoSocial FROM Contribuintes WHERE IE = ?", {kKnownIE}).toString(), "NOME ATUAL LTDA");
-    EXPECT_EQ(value("SELECT RazaoSocial || '/' || UF || '/' || TipoRegime || '/' || PortadorTare || '/' || "
-                    "DataVctoTARE || '/' || ifnull(EmailCont, '-') FROM Contribuintes WHERE IE = ?",
-                    {kNewIE})
-                  .toString(),
-              kNewName + "/QX/N/1/2010-06-30/-");
+    EXPECT_EQ(rowText("SELECT RazaoSocial, UF, TipoRegime, PortadorTare, DataVctoTARE, EmailCont FROM Contribuintes "
+                      "WHERE IE = ?",
+                      {kNewIE}),
+              kNewName + "/QX/N/1/2010-06-30/nulo");
     EXPECT_EQ(value("SELECT Nome FROM Declarante WHERE CRC = 'QX012345' AND UF = 'QX'").toString(), "MARIA CONTADORA");
 
     // Declarations from 2009 on, each with its own sheets; none of 2008; the
     // declaration the database had keeps its own sheets.
-    EXPECT_EQ(value("SELECT group_concat(IE || ' ' || Ano || Mes || Retificacao || ' ' || C51, ', ') FROM "
-                    "(SELECT * FROM Vexas ORDER BY IE, Ano, Mes, Retificacao)")
-                  .toString(),
+    EXPECT_EQ(rowsText("SELECT IE, Ano || Mes || Retificacao, C51 FROM Vexas ORDER BY IE, Ano, Mes, Retificacao"),
               "290000009 20090100 5.0, 290000009 20090300 7.0, 290000017 20090100 100.25, 290000017 20090200 1.0, "
               "290000017 20090201 2.0");
     EXPECT_EQ(value("SELECT NomeResponsavel || '/' || DtIniA || '/' || Importado FROM Vexas WHERE IE = ?", {kNewIE})
                   .toString(),
               "JOSÉ DA SILVA/2009-01-01/1");
-    EXPECT_EQ(value("SELECT group_concat(IE || ' ' || Ano || Mes || Retificacao || ' ' || CodigoOperacao || ' ' || "
-                    "ifnull(ValorContabil, '-'), ', ') FROM (SELECT * FROM MovimentacaoPorOperacoes42 "
-                    "ORDER BY IE, Ano, Mes, Retificacao, CodigoOperacao)")
-                  .toString(),
-              "290000009 20090100 5102 5.0, 290000009 20090300 5102 -, 290000017 20090100 1102 50.0, "
-              "290000017 20090100 5102 100.25, 290000017 20090201 5102 -");
+    EXPECT_EQ(rowsText("SELECT IE, Ano || Mes || Retificacao, CodigoOperacao, ValorContabil FROM "
+                       "MovimentacaoPorOperacoes42 ORDER BY IE, Ano, Mes, Retificacao, CodigoOperacao"),
+              "290000009 20090100 5102 5.0, 290000009 20090300 5102 nulo, 290000017 20090100 1102 50.0, "
+              "290000017 20090100 5102 100.25, 290000017 20090201 5102 nulo");
     // The older rate tables get the state's current rate.
-    EXPECT_EQ(value("SELECT UF || ' ' || Aliquota || ' ' || VlrDifAliquota || ' ' || CidadeID FROM Aliquota").toString(),
-              "14 7.0 35.0 2940401");
-    EXPECT_EQ(value("SELECT UF || ' ' || AliquotaComp || ' ' || VlrComAliquota FROM AliquotaComp").toString(),
-              "01 12.0 12.0");
+    EXPECT_EQ(rowsText("SELECT UF, Aliquota, VlrDifAliquota, CidadeID FROM Aliquota"), "14 7.0 35.0 2940401");
+    EXPECT_EQ(rowsText("SELECT UF, AliquotaComp, VlrComAliquota FROM AliquotaComp"), "01 12.0 12.0");
     for (const char* table : {"OutrosCred", "dare", "DareAvulsas", "Tare", "ICMSRecolher", "Aliquota"})
         EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM %1 WHERE Ano < '2009'").arg(table)), 0) << table;
     EXPECT_EQ(value("SELECT DataPgto FROM dare").toString(), "2009-02-10");
