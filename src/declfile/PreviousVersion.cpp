@@ -1,7 +1,6 @@
 #include "declfile/PreviousVersion.h"
 
 #include "storage/Database.h"
-#include "storage/Engine.h"
 #include "storage/Schema.h"
 
 #include <QDate>
@@ -293,27 +292,21 @@ bool Run::plan(const PreviousStep& step, const QList<px::Field>& fields, QString
         names << p.column.name;
         marks << QStringLiteral("?");
     }
-    const bool sqlite = storage::engineOf(storage::db()) == storage::Engine::SQLite;
     for (const int i : keyAt_) {
         equal << plan_[i].column.name + QStringLiteral(" = ?");
-        nullSafe << plan_[i].column.name + (sqlite ? QStringLiteral(" IS ?") : QStringLiteral(" IS NOT DISTINCT FROM ?"));
+        nullSafe << plan_[i].column.name + QStringLiteral(" IS NOT DISTINCT FROM ?");
     }
     const QString lookup = QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1");
-    exists_ = QSqlQuery(storage::db());
-    existsNull_ = QSqlQuery(storage::db());
-    insert_ = QSqlQuery(storage::db());
-    for (QSqlQuery* q : {&exists_, &existsNull_, &insert_}) {
-        const QString sql =
-            q == &exists_       ? lookup.arg(table->name, equal.join(QStringLiteral(" AND ")))
-            : q == &existsNull_ ? lookup.arg(table->name, nullSafe.join(QStringLiteral(" AND ")))
-                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                      .arg(table->name, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
-        if (!q->prepare(sql)) {
-            *why = q->lastError().text();
-            return false;
-        }
-    }
-    return true;
+    auto prepare = [&](QSqlQuery& q, const QString& sql) {
+        q = QSqlQuery(storage::db());
+        if (q.prepare(sql)) return true;
+        *why = q.lastError().text();
+        return false;
+    };
+    return prepare(exists_, lookup.arg(table->name, equal.join(QStringLiteral(" AND ")))) &&
+           prepare(existsNull_, lookup.arg(table->name, nullSafe.join(QStringLiteral(" AND ")))) &&
+           prepare(insert_, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(table->name, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
 }
 
 QString declarationOf(const QList<QVariant>& values, const QList<int>& at) {

@@ -91,22 +91,22 @@ void recreateTable(const QString& table) {
         << error.toStdString();
 }
 
-QString rowText(const QString& statement, const QVariantList& values) {
-    QSqlQuery q = run(statement, values);
-    if (!q.next()) return {};
+// The current row of q, its values written as SQLite writes them.
+static QString currentRow(const QSqlQuery& q, QChar separator) {
     QStringList parts;
     for (int i = 0; i < q.record().count(); ++i) parts << sqliteText(q.value(i));
-    return parts.join(QLatin1Char('/'));
+    return parts.join(separator);
+}
+
+QString rowText(const QString& statement, const QVariantList& values) {
+    QSqlQuery q = run(statement, values);
+    return q.next() ? currentRow(q, QLatin1Char('/')) : QString();
 }
 
 QString rowsText(const QString& statement, const QVariantList& values, QChar separator) {
     QSqlQuery q = run(statement, values);
     QStringList rows;
-    while (q.next()) {
-        QStringList parts;
-        for (int i = 0; i < q.record().count(); ++i) parts << sqliteText(q.value(i));
-        rows << parts.join(separator);
-    }
+    while (q.next()) rows << currentRow(q, separator);
     return rows.join(QStringLiteral(", "));
 }
 
