@@ -229,18 +229,18 @@ QString resultMessage(PGconn* c, PGresult* r) {
 } // namespace
 
 bool runWithParameters(QSqlDatabase db, const QByteArray& statement, const QList<QByteArray>& values,
-                       QString* error, bool* busy) {
-    if (busy) *busy = false;
+                       QString* error) {
     PGconn* c = engineOf(db) == Engine::PostgreSQL ? postgresHandle(db) : nullptr;
     auto fail = [&](const QString& why) {
         if (error) *error = why;
         return false;
     };
     if (!c || PQstatus(c) != CONNECTION_OK) return fail(c ? resultMessage(c, nullptr) : QStringLiteral("sem conexão"));
-    if (PQtransactionStatus(c) == PQTRANS_ACTIVE || PQisBusy(c)) {
-        if (busy) *busy = true;
-        return fail(QStringLiteral("a conexão está ocupada com uma leitura"));
-    }
+    // What the driver's last statement left unread (the end of its results,
+    // or the rows a forward-only read had not reached) goes first, as the
+    // driver itself does before it sends a statement.
+    if (PQtransactionStatus(c) == PQTRANS_ACTIVE)
+        while (PGresult* pending = PQgetResult(c)) PQclear(pending);
     if (g_prepared.connection != c || g_prepared.serverProcess != PQbackendPID(c)) {
         g_prepared = {c, PQbackendPID(c), {}};
     }

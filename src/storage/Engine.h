@@ -75,12 +75,11 @@ int serverProcessId(QSqlDatabase db);
 // the protocol's own parameters, apart from the statement's text: nothing to
 // escape on this side, nothing but the statement itself for the server to
 // parse. The statement is prepared once per server session. Each value is a
-// text in the server's input form; a null QByteArray is SQL null. False with
-// the server's message in *error when it failed, and when the connection is
-// busy streaming a read (nothing is sent then: *busy tells the caller to take
-// the driver's way instead).
+// text in the server's input form; a null QByteArray is SQL null. What a
+// forward-only read left unread is lost, as with any statement. False with
+// the server's message in *error when it failed.
 bool runWithParameters(QSqlDatabase db, const QByteArray& statement, const QList<QByteArray>& values,
-                       QString* error, bool* busy = nullptr);
+                       QString* error);
 
 // Workstations that start at the same time run the start-up upgrade one after
 // the other (a lock of the server session; nothing on SQLite).

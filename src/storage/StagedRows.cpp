@@ -14,8 +14,6 @@
 namespace vexa::storage {
 
 namespace {
-// A statement of the flush through the driver binds at most this many values (PostgreSQL takes 65,535).
-constexpr int kMaxValues = 30000;
 
 // The element type of a column's array on the server.
 QByteArray arrayType(schema::Type type) {
@@ -77,7 +75,6 @@ StagedRows::StagedRows(QStringList tables) : tables_(std::move(tables)) {
 }
 
 StagedRows::~StagedRows() {
-    flushes_.clear();
     whichHaveRows_.reset();
     scratchTables_.clear();
     if (scratch_) closeConnection(scratchName_);
@@ -168,8 +165,7 @@ bool StagedRows::flush(QString* error) {
     if (!scratch_ || !dirty_) return true;
     QList<bool> has;
     if (!tablesWithRows(&has, error)) return false;
-    bool busy = false;
-    if (!flushToServer(has, error, &busy) && !(busy && flushThroughDriver(has, error))) return false;
+    if (!flushToServer(has, error)) return false;
     clear();
     return true;
 }
@@ -177,7 +173,7 @@ bool StagedRows::flush(QString* error) {
 // The rows of every table in one statement of the protocol: each column's
 // values as one array, unnested in their order (PostgreSQL's WITH ... AS
 // (INSERT ...) joins the tables).
-bool StagedRows::flushToServer(const QList<bool>& has, QString* error, bool* busy) {
+bool StagedRows::flushToServer(const QList<bool>& has, QString* error) {
     QList<QByteArray> values;
     QList<QByteArray> parts;
     for (size_t i = 0; i < scratchTables_.size(); ++i) {
@@ -221,79 +217,7 @@ bool StagedRows::flushToServer(const QList<bool>& has, QString* error, bool* bus
         statement += (i == 0 ? QByteArrayLiteral("WITH ") : QByteArrayLiteral(", ")) + "parte" +
                      QByteArray::number(i) + " AS (" + parts[i] + ')';
     statement += (parts.size() > 1 ? QByteArrayLiteral(" ") : QByteArray()) + parts.last();
-    return runWithParameters(db(), statement, values, error, busy);
-}
-
-// The same rows as bound values of the driver, for a connection busy
-// streaming a read (the driver finishes that read first).
-bool StagedRows::flushThroughDriver(const QList<bool>& has, QString* error) {
-    QSqlDatabase target = db();
-    const Engine engine = engineOf(target);
-
-    // One INSERT per table with rows; several joined as the parts of one
-    // statement (PostgreSQL's WITH ... AS (INSERT ...)), cut where too many values.
-    QStringList parts;
-    QVariantList values;
-    auto send = [&]() {
-        if (parts.isEmpty()) return true;
-        QString statement;
-        for (int i = 0; i + 1 < parts.size(); ++i)
-            statement += (i == 0 ? QStringLiteral("WITH ") : QStringLiteral(", ")) +
-                         QStringLiteral("parte%1 AS (%2)").arg(i).arg(parts[i]);
-        statement += (parts.size() > 1 ? QStringLiteral(" ") : QString()) + parts.last();
-        auto it = flushes_.find(statement);
-        bool ok = true;
-        if (it == flushes_.end()) {
-            if (flushes_.size() >= 16) flushes_.clear();
-            auto created = std::make_shared<QSqlQuery>(target);
-            ok = created->prepare(statement);
-            it = flushes_.insert(statement, created);
-        }
-        const std::shared_ptr<QSqlQuery> q = *it;
-        for (int i = 0; ok && i < values.size(); ++i) q->bindValue(i, values[i]);
-        ok = ok && q->exec();
-        if (!ok && error) *error = q->lastError().text();
-        if (!ok) flushes_.remove(statement);
-        parts.clear();
-        values.clear();
-        return ok;
-    };
-    for (size_t i = 0; i < scratchTables_.size(); ++i) {
-        if (!has[qsizetype(i)]) continue;
-        Table& table = *scratchTables_[i];
-        const schema::Table* t = table.schema;
-        const QStringList& columns = table.columns;
-        QSqlQuery& read = table.read;
-        if (!read.exec()) {
-            if (error) *error = read.lastError().text();
-            return false;
-        }
-        QStringList quoted;
-        for (const QString& c : columns) quoted << identifier(engine, c);
-        QStringList rows;
-        const QString marks = QLatin1Char('(') + QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(',')) +
-                              QLatin1Char(')');
-        while (read.next()) {
-            if (values.size() + columns.size() > kMaxValues && !rows.isEmpty()) {
-                parts << QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
-                             .arg(identifier(engine, t->name), quoted.join(QLatin1Char(',')),
-                                  rows.join(QLatin1Char(',')));
-                rows.clear();
-                if (!send()) return false;
-            }
-            for (int c = 0; c < columns.size(); ++c) {
-                QVariant v;
-                schema::canonicalValue(t->columns[c].type, read.value(c), &v);
-                values << v;
-            }
-            rows << marks;
-        }
-        read.finish();
-        if (rows.isEmpty()) continue;
-        parts << QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
-                     .arg(identifier(engine, t->name), quoted.join(QLatin1Char(',')), rows.join(QLatin1Char(',')));
-    }
-    return send();
+    return runWithParameters(db(), statement, values, error);
 }
 
 } // namespace vexa::storage

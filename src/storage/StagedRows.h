@@ -40,12 +40,8 @@ private:
     bool openScratch(QString* error);
     // Which staged tables hold rows (in the order of tables_); false when the scratch cannot say.
     bool tablesWithRows(QList<bool>* has, QString* error);
-    bool flushToServer(const QList<bool>& has, QString* error, bool* busy);
-    bool flushThroughDriver(const QList<bool>& has, QString* error);
+    bool flushToServer(const QList<bool>& has, QString* error);
 
-    // The flushes' statements through the driver, kept prepared: declarations
-    // of one file often have the same number of rows in each table.
-    QHash<QString, std::shared_ptr<QSqlQuery>> flushes_;
     QStringList tables_;
     // The scratch database's statements, prepared once (an import flushes once per declaration).
     std::vector<std::unique_ptr<Table>> scratchTables_;
