@@ -78,13 +78,20 @@ double carryC64(const DeclarationKey& key) {
     return debit - credit < 0 ? money::round2(credit - debit) : 0;
 }
 
-CarriedItems carriedItems(const DeclarationKey& key) {
+const QStringList& carriedColumns() {
+    static const QStringList columns{QStringLiteral("C51"),  QStringLiteral("C52"),  QStringLiteral("C53"),
+                                     QStringLiteral("C61"),  QStringLiteral("C62"),  QStringLiteral("C63"),
+                                     QStringLiteral("C64"),  QStringLiteral("C76"),  QStringLiteral("C77"),
+                                     QStringLiteral("C79"),  QStringLiteral("C710"), QStringLiteral("C713"),
+                                     QStringLiteral("C714")};
+    return columns;
+}
+
+CarriedItems carriedItems(const DeclarationKey& key) { return carriedItems(key, previousAmounts(key, carriedColumns())); }
+
+CarriedItems carriedItems(const DeclarationKey& key, const QList<double>& v) {
     CarriedItems c;
-    const QList<double> v = previousAmounts(
-        key, {QStringLiteral("C51"), QStringLiteral("C52"), QStringLiteral("C53"), QStringLiteral("C61"),
-              QStringLiteral("C62"), QStringLiteral("C63"), QStringLiteral("C64"), QStringLiteral("C76"),
-              QStringLiteral("C77"), QStringLiteral("C79"), QStringLiteral("C710"), QStringLiteral("C713"),
-              QStringLiteral("C714")});
+    if (v.size() != carriedColumns().size()) return c;
     const double debit = v[0] + v[1] + v[2];
     const double credit = v[3] + v[4] + v[5] + v[6];
     c.C64 = debit - credit < 0 ? money::round2(credit - debit) : 0;

@@ -10,7 +10,9 @@
 #include "declaration/DeclarationKey.h"
 #include "declaration/VexaRow.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace vexa::decl {
 
@@ -32,6 +34,11 @@ struct CarriedItems {
     double C714 = 0;
 };
 CarriedItems carriedItems(const DeclarationKey& key);
+// The previous month's columns carriedItems reads, in that order, and the
+// items from those values read already (by a caller that asks for them
+// together with other things; all zeros when the previous month has none).
+const QStringList& carriedColumns();
+CarriedItems carriedItems(const DeclarationKey& key, const QList<double>& previous);
 // `Valor` of the previous month's other credit under law code 98.
 double carryCode98(const DeclarationKey& key);
 

@@ -41,6 +41,40 @@ const QString kWhereKey = QStringLiteral(" where IE = ? and Ano = ? and Mes = ? 
 
 QVariantList keyValues(const decl::DeclarationKey& k) { return {k.ie, k.ano, k.mes, k.retificacao}; }
 
+// What a declaration needs before its checks, read in one statement (each is
+// a round trip to a server): the taxpayer and its municipality; whether a
+// `Vexas` row of the key is stored and marked imported; whether the key has
+// child rows, asked only when it has no `Vexas` row (a row left behind is
+// looked at again inside the declaration's transaction, after its removal);
+// and the previous month's declaration of the highest `Retificacao`, whose
+// columns give the carried items. No row when the taxpayer is not registered.
+// Values: the key, then the previous month's year and month.
+const QString& openingStatement() {
+    static const QString statement = [] {
+        const QString onKey = QStringLiteral(" where IE = k.ie and Ano = k.ano and Mes = k.mes and Retificacao = k.ret");
+        QStringList children;
+        for (const char* table : kChildTables)
+            children << QStringLiteral("(select count(*) from (select 1 from ") + QLatin1String(table) + onKey +
+                            QStringLiteral(" limit 1) r)");
+        QStringList previous;
+        for (const QString& c : decl::carriedColumns()) previous << QStringLiteral("p.") + c;
+        return QStringLiteral("with k as (select CAST(? AS text) as ie, CAST(? AS text) as ano, CAST(? AS text) as "
+                              "mes, CAST(? AS text) as ret, CAST(? AS text) as pano, CAST(? AS text) as pmes) "
+                              "select c.RazaoSocial, c.AtividadeEconomicaPrincip, c.TipoRegime, m.CodIBGE, "
+                              "(select count(*) from Vexas") +
+               onKey + QStringLiteral("), (select Importado from Vexas") + onKey +
+               QStringLiteral("), case when exists (select 1 from Vexas") + onKey +
+               QStringLiteral(") then -1 else ") + children.join(QStringLiteral(" + ")) +
+               QStringLiteral(" end, p.Retificacao, ") + previous.join(QStringLiteral(", ")) +
+               QStringLiteral(" from k join Contribuintes c on c.IE = k.ie "
+                              "left join Municipios m on m.CodigoID = c.MunicipioID "
+                              "left join Vexas p on p.IE = k.ie and p.Ano = k.pano and p.Mes = k.pmes and "
+                              "p.Retificacao = (select q.Retificacao from Vexas q where q.IE = k.ie and "
+                              "q.Ano = k.pano and q.Mes = k.pmes order by q.Retificacao desc limit 1)");
+    }();
+    return statement;
+}
+
 QString upper(const QString& s) { return s.trimmed().toUpper(); }
 
 bool isOneOf(const QString& value, std::initializer_list<const char*> allowed) {
@@ -90,10 +124,8 @@ bool checkSegmentA(Run& run, const AccountLine& line) {
         r.add(h.retificacao + QStringLiteral(" Não é um valor válido para o campo retificação."));
 
     // 7, 8: a declaration of the key already stored
-    const QSqlRecord existing =
-        run.sql.firstRow(QStringLiteral("select Importado from Vexas") + kWhereKey, keyValues(d.key));
-    if (!existing.isEmpty()) {
-        if (decl::sql::flag(existing.value(0))) {
+    if (d.keyStored) {
+        if (d.keyImported) {
             r.set(alreadyImportedText(d));
             d.alreadyImported = true;
             return false;
@@ -161,7 +193,7 @@ void readItems(Run& run, const AccountLine& line, decl::VexaRow& row) {
     const int period = periodNumber(d.header);
 
     // 6.4 is never read: it is the balance carried from the previous period.
-    d.carried = decl::carriedItems(d.key);
+    d.carried = decl::carriedItems(d.key, d.previous);
     row.C64 = d.carried.C64;
     AccountAmount values[std::size(kSegmentAAmounts)];
     for (size_t i = 0; i < std::size(kSegmentAAmounts); ++i) {
@@ -234,7 +266,8 @@ void readItems(Run& run, const AccountLine& line, decl::VexaRow& row) {
 }
 
 // The taxpayer's row takes what segment A says of it.
-void updateTaxpayer(Run& run, const AccountLine& line) {
+// Answers whether the taxpayer's row is there.
+bool updateTaxpayer(Run& run, const AccountLine& line) {
     const QString a34 = segmentAField(line, 34);
     QString statement = QStringLiteral(
         "update Contribuintes set AtividadeEconomicaPrincip = ?, TipoEstabelecimento = ?, PortadorTare = ?, "
@@ -251,7 +284,7 @@ void updateTaxpayer(Run& run, const AccountLine& line) {
     }
     statement += QStringLiteral(" where IE = ?");
     values << run.d.key.ie;
-    run.sql.write(statement, values);
+    return run.sql.write(statement, values) > 0;
 }
 
 // Storing segment A: the new row, unless one of the small-balance or
@@ -313,18 +346,15 @@ void storeSegmentA(Run& run, const AccountLine& line) {
     }
 
     run.begin();
-    // The taxpayer's row is locked until the declaration is committed: its
-    // update below must not meet another workstation's, and a taxpayer deleted
-    // meanwhile refuses the declaration.
-    QString error;
-    bool registered = false;
-    if (!storage::lockRows(QStringLiteral("Contribuintes"), QStringLiteral("IE = ?"), {d.key.ie},
-                           storage::RowLock::Exclusive, &registered, &error))
-        throw ImportHalt(error);
-    if (!registered) {
+    // The taxpayer's row takes what segment A says of it first: the update
+    // locks the row until the declaration is committed, so that it meets no
+    // other workstation's, and a taxpayer deleted meanwhile refuses the
+    // declaration (no row to update). A refused declaration takes the update back.
+    if (!updateTaxpayer(run, line)) {
         r.set(QStringLiteral(" Inscrição Estadual não localizada no cadastro de contribuintes. "));
         return;
     }
+    QString error;
     if (!decl::insertVexa(row, &error)) {
         // Another workstation imported the same declaration a moment before:
         // the answer is the one of a declaration already imported.
@@ -339,17 +369,22 @@ void storeSegmentA(Run& run, const AccountLine& line) {
         throw ImportHalt(error);
     }
     d.stored = true;
-    updateTaxpayer(run, line);
     d.activity = field(5);
-    // The key's old child rows go; one look first finds the usual case, where there are none.
-    QStringList terms;
-    QVariantList keys;
-    for (const char* table : kChildTables) {
-        terms << QStringLiteral("(select count(*) from (select 1 from ") + QLatin1String(table) + kWhereKey +
-                     QStringLiteral(" limit 1) r)");
-        keys += keyValues(d.key);
+    // The key's old child rows go; one look first finds the usual case, where
+    // there are none. A key without a `Vexas` row was looked at with the
+    // taxpayer: no other workstation adds child rows to a key whose `Vexas`
+    // row this one has just inserted.
+    if (d.childRows < 0) {
+        QStringList terms;
+        QVariantList keys;
+        for (const char* table : kChildTables) {
+            terms << QStringLiteral("(select count(*) from (select 1 from ") + QLatin1String(table) + kWhereKey +
+                         QStringLiteral(" limit 1) r)");
+            keys += keyValues(d.key);
+        }
+        d.childRows = run.sql.count(QStringLiteral("select ") + terms.join(QStringLiteral(" + ")), keys);
     }
-    if (run.sql.count(QStringLiteral("select ") + terms.join(QStringLiteral(" + ")), keys) > 0) {
+    if (d.childRows > 0) {
         for (const char* table : kChildTables)
             run.sql.write(QStringLiteral("delete from ") + QLatin1String(table) + kWhereKey, keyValues(d.key));
     }
@@ -375,10 +410,9 @@ void readSegmentA(Run& run, const AccountLine& line) {
         return;
     }
     // The taxpayer's row tells whether it is registered (the later records ask the same).
-    const QSqlRecord taxpayer = run.sql.firstRow(
-        QStringLiteral("select c.RazaoSocial, c.AtividadeEconomicaPrincip, c.TipoRegime, m.CodIBGE "
-                       "from Contribuintes c left join Municipios m on m.CodigoID = c.MunicipioID where c.IE = ?"),
-        {d.header.ie});
+    const decl::DeclarationKey previous = d.key.previousMonth();
+    const QSqlRecord taxpayer =
+        run.sql.firstRow(openingStatement(), keyValues(d.key) + QVariantList{previous.ano, previous.mes});
     if (!run.lookups.taxpayer.get(d.header.ie, [&] { return !taxpayer.isEmpty(); })) {
         r.set(QStringLiteral(" Inscrição Estadual não localizada no cadastro de contribuintes. "));
         return;
@@ -388,6 +422,13 @@ void readSegmentA(Run& run, const AccountLine& line) {
     d.regime = decl::sql::text(taxpayer.value(2));
     d.cityA = decl::sql::integer(taxpayer.value(3));
     d.changesDomicile = segmentAField(line, 41) == QLatin1String("S");
+    d.keyStored = decl::sql::integer(taxpayer.value(4)) > 0;
+    d.keyImported = decl::sql::flag(taxpayer.value(5));
+    d.childRows = taxpayer.value(6).isNull() ? -1 : decl::sql::integer(taxpayer.value(6));
+    // The previous month counts when its highest `Retificacao` is not empty.
+    d.previous = QList<double>(decl::carriedColumns().size(), 0.0);
+    if (!decl::sql::text(taxpayer.value(7)).isEmpty())
+        for (qsizetype i = 0; i < d.previous.size(); ++i) d.previous[i] = decl::sql::real(taxpayer.value(int(8 + i)));
 
     if (!checkSegmentA(run, line) || !r.isEmpty()) return;
     storeSegmentA(run, line);

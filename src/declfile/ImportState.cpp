@@ -52,13 +52,15 @@ void bindAll(QSqlQuery& q, const QVariantList& values) {
 }
 } // namespace
 
-void Statements::write(const QString& statement, const QVariantList& values, QSqlDatabase db) {
+qint64 Statements::write(const QString& statement, const QVariantList& values, QSqlDatabase db) {
     QSqlQuery& q = prepared(statement, db);
     bindAll(q, values);
     QString error;
     if (!decl::sql::exec(q, &error))
         throw ImportHalt(storage::isConnectionLoss(q.lastError()) ? storage::connectionLostMessage() : error);
+    const qint64 changed = q.numRowsAffected();
     q.finish();
+    return changed;
 }
 
 qint64 Statements::count(const QString& statement, const QVariantList& values, QSqlDatabase db) {

@@ -76,8 +76,8 @@ class Statements {
 public:
     // On the "Vexa" connection, or on the connection given (the staged child rows').
     QSqlQuery& prepared(const QString& statement, QSqlDatabase db = {});
-    // Runs a write; halts on failure.
-    void write(const QString& statement, const QVariantList& values, QSqlDatabase db = {});
+    // Runs a write and answers the rows it changed; halts on failure.
+    qint64 write(const QString& statement, const QVariantList& values, QSqlDatabase db = {});
     // count(*) of a read; halts on failure.
     qint64 count(const QString& statement, const QVariantList& values, QSqlDatabase db = {});
     // The first row of a read; an empty record when there is none. Halts on failure.
@@ -134,6 +134,12 @@ struct Declaration {
     bool alreadyImported = false;  // the mark "S"
     qint64 lines = 0;              // n: the A line and every line read after it
     bool stored = false;           // its `Vexas` row was inserted
+
+    // read with the taxpayer, before the checks
+    bool keyStored = false;        // a `Vexas` row of the key was there
+    bool keyImported = false;      // and it was marked imported
+    qint64 childRows = -1;         // the key had child rows (> 0), none (0), or to be looked at (-1)
+    QList<double> previous;        // the previous month's carried columns (zeros when none)
 
     // the taxpayer
     QString razaoSocial;

@@ -2,6 +2,7 @@
 
 #include "storage/Portable.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -9,6 +10,8 @@
 
 #include <libpq-fe.h>
 #include <sqlite3.h>
+
+#include <vector>
 
 namespace vexa::storage {
 
@@ -205,7 +208,68 @@ int serverProcessId(QSqlDatabase db) {
 }
 
 namespace {
+
 const char* const kStartUpLockKey = "979000";
+
+// The statements runWithParameters prepared, per server session (a
+// connection opened again is a new session that knows none of them).
+struct PreparedOnSession {
+    const PGconn* connection = nullptr;
+    int serverProcess = 0;
+    QHash<QByteArray, QByteArray> names;   // statement -> its name on the server
+};
+PreparedOnSession g_prepared;
+
+QString resultMessage(PGconn* c, PGresult* r) {
+    const char* m = r ? PQresultErrorMessage(r) : PQerrorMessage(c);
+    const QString text = QString::fromUtf8(m && *m ? m : PQerrorMessage(c)).trimmed();
+    return text.isEmpty() ? QStringLiteral("O comando não pôde ser executado.") : text;
+}
+
+} // namespace
+
+bool runWithParameters(QSqlDatabase db, const QByteArray& statement, const QList<QByteArray>& values,
+                       QString* error) {
+    PGconn* c = engineOf(db) == Engine::PostgreSQL ? postgresHandle(db) : nullptr;
+    auto fail = [&](const QString& why) {
+        if (error) *error = why;
+        return false;
+    };
+    if (!c || PQstatus(c) != CONNECTION_OK) return fail(c ? resultMessage(c, nullptr) : QStringLiteral("sem conexão"));
+    // What the driver's last statement left unread (the end of its results,
+    // or the rows a forward-only read had not reached) goes first, as the
+    // driver itself does before it sends a statement.
+    if (PQtransactionStatus(c) == PQTRANS_ACTIVE)
+        while (PGresult* pending = PQgetResult(c)) PQclear(pending);
+    if (g_prepared.connection != c || g_prepared.serverProcess != PQbackendPID(c)) {
+        g_prepared = {c, PQbackendPID(c), {}};
+    }
+    QByteArray name = g_prepared.names.value(statement);
+    // Past a few dozen kinds of statement (a file of very varied
+    // declarations) the others go unprepared: the session keeps no more.
+    const bool keep = name.isEmpty() && g_prepared.names.size() < 64;
+    if (keep) {
+        const QByteArray candidate = "vexa_lote_" + QByteArray::number(g_prepared.names.size() + 1);
+        PGresult* r = PQprepare(c, candidate.constData(), statement.constData(), 0, nullptr);
+        const bool ok = r && PQresultStatus(r) == PGRES_COMMAND_OK;
+        const QString why = ok ? QString() : resultMessage(c, r);
+        PQclear(r);
+        if (!ok) return fail(why);
+        g_prepared.names.insert(statement, candidate);
+        name = candidate;
+    }
+    std::vector<const char*> pointers;
+    pointers.reserve(size_t(values.size()));
+    for (const QByteArray& v : values) pointers.push_back(v.isNull() ? nullptr : v.constData());
+    PGresult* r = name.isEmpty() ? PQexecParams(c, statement.constData(), int(pointers.size()), nullptr,
+                                                pointers.data(), nullptr, nullptr, 0)
+                                 : PQexecPrepared(c, name.constData(), int(pointers.size()), pointers.data(), nullptr,
+                                                  nullptr, 0);
+    const ExecStatusType status = r ? PQresultStatus(r) : PGRES_FATAL_ERROR;
+    const bool ok = status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
+    const QString why = ok ? QString() : resultMessage(c, r);
+    PQclear(r);
+    return ok || fail(why);
 }
 
 StartUpLock::StartUpLock(QSqlDatabase db) : db_(std::move(db)) {

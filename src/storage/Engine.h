@@ -71,6 +71,16 @@ bool connectionLost(QSqlDatabase db);
 // The server process of the connection (PostgreSQL), for tests that cut it.
 int serverProcessId(QSqlDatabase db);
 
+// PostgreSQL: runs the statement ($1, $2, ... marks) with its values sent as
+// the protocol's own parameters, apart from the statement's text: nothing to
+// escape on this side, nothing but the statement itself for the server to
+// parse. The statement is prepared once per server session. Each value is a
+// text in the server's input form; a null QByteArray is SQL null. What a
+// forward-only read left unread is lost, as with any statement. False with
+// the server's message in *error when it failed.
+bool runWithParameters(QSqlDatabase db, const QByteArray& statement, const QList<QByteArray>& values,
+                       QString* error);
+
 // Workstations that start at the same time run the start-up upgrade one after
 // the other (a lock of the server session; nothing on SQLite).
 class StartUpLock {

@@ -4,12 +4,14 @@
 // database. On a server every statement is a round trip over the network: the
 // rows first go into a scratch SQLite database in memory, where the checks
 // read them with the same statements and the same results, and flush() sends
-// them in one statement. An import of an accounting-system declaration of
-// forty records so costs the server one statement instead of eighty.
+// them in one statement, each table's column as one array value. An import of
+// an accounting-system declaration of forty records so costs the server one
+// statement instead of eighty.
 
 #include <QHash>
 #include <QSqlQuery>
 #include <memory>
+#include <vector>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -34,12 +36,16 @@ public:
     void clear();
 
 private:
+    struct Table;
     bool openScratch(QString* error);
+    // Which staged tables hold rows (in the order of tables_); false when the scratch cannot say.
+    bool tablesWithRows(QList<bool>* has, QString* error);
+    bool flushToServer(const QList<bool>& has, QString* error);
 
-    // The flushes' statements, kept prepared: declarations of one file often
-    // have the same number of rows in each table.
-    QHash<QString, std::shared_ptr<QSqlQuery>> flushes_;
     QStringList tables_;
+    // The scratch database's statements, prepared once (an import flushes once per declaration).
+    std::vector<std::unique_ptr<Table>> scratchTables_;
+    std::unique_ptr<QSqlQuery> whichHaveRows_;
     QString scratchName_;
     bool scratch_ = false;
     bool dirty_ = false;

@@ -6,6 +6,7 @@
 #include "storage/Database.h"
 #include "storage/StagedRows.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 using namespace vexa;
@@ -43,6 +44,46 @@ TEST_F(StagedRowsTest, ALargeUnitIsCheckedAsItComesAndWrittenWholeInItsOrder) {
     // Flushed rows are not written twice.
     ASSERT_TRUE(staged.flush(&error));
     EXPECT_EQ(value(QStringLiteral("SELECT count(*) FROM SaidasMun")).toInt(), rows);
+}
+
+// Each column goes to the server as one array: texts that look like the
+// array's own syntax, empty texts, nulls and amounts come back as they were staged.
+TEST_F(StagedRowsTest, ValuesComeBackExactlyAsStaged) {
+    const QStringList pumps{QStringLiteral("a\"b"), QStringLiteral("c\\d"), QStringLiteral("{e,f}"),
+                            QStringLiteral(""),     QStringLiteral("NULL"),  QStringLiteral(" ç ã "), QString()};
+    const QList<double> amounts{0.1, 1e-300, 123456789.123, -0.5, 2.0 / 3.0, 0, 1e15};
+    storage::StagedRows staged({QStringLiteral("Encerrantes"), QStringLiteral("OutrosCred")});
+    storage::Transaction unit;
+    for (int i = 0; i < pumps.size(); ++i) {
+        QSqlQuery q(staged.connection());
+        ASSERT_TRUE(q.prepare(QStringLiteral("INSERT INTO Encerrantes (IE, Ano, Mes, Retificacao, NSerieBomba, NBico, "
+                                             "LeituraInicial, DataAlteracao) VALUES (?, '2024', '03', '00', ?, ?, ?, ?)")));
+        for (const QVariant& v : QVariantList{kOfficeIE, pumps[i], i, i % 2 ? QVariant() : QVariant(i * 1000),
+                                              i % 2 ? QStringLiteral("2024-03-0%1").arg(i + 1) : QVariant()})
+            q.addBindValue(v);
+        ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
+        q = QSqlQuery(staged.connection());
+        ASSERT_TRUE(q.prepare(QStringLiteral("INSERT INTO OutrosCred (IE, Ano, Mes, Retificacao, CodLei, Valor) "
+                                             "VALUES (?, '2024', '03', '00', ?, ?)")));
+        for (const QVariant& v : QVariantList{kOfficeIE, i, amounts[i]}) q.addBindValue(v);
+        ASSERT_TRUE(q.exec());
+    }
+    QString error;
+    ASSERT_TRUE(staged.flush(&error)) << error.toStdString();
+    ASSERT_TRUE(unit.commit());
+
+    QSqlQuery back(storage::db());
+    ASSERT_TRUE(back.exec(QStringLiteral("SELECT e.NSerieBomba, e.LeituraInicial, e.DataAlteracao, o.Valor FROM "
+                                         "Encerrantes e JOIN OutrosCred o ON o.CodLei = e.NBico ORDER BY e.NBico")));
+    for (int i = 0; i < pumps.size(); ++i) {
+        ASSERT_TRUE(back.next());
+        EXPECT_EQ(back.value(0).isNull(), pumps[i].isNull()) << i;
+        EXPECT_EQ(back.value(0).toString(), pumps[i]) << i;
+        EXPECT_EQ(back.value(1).isNull(), i % 2 == 1) << i;
+        EXPECT_EQ(back.value(2).toString(), i % 2 ? QStringLiteral("2024-03-0%1").arg(i + 1) : QString()) << i;
+        EXPECT_EQ(back.value(3).toDouble(), amounts[i]) << i;   // the same double, not a near one
+    }
+    EXPECT_FALSE(back.next());
 }
 
 } // namespace

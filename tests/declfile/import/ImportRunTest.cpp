@@ -178,13 +178,21 @@ TEST_F(ImportTest, LeftoverOfAnUnfinishedImportIsReplaced) {
             {k.ie, k.ano, k.mes, k.retificacao});
     execSql(QStringLiteral("insert into Deducoes (IE, Ano, Mes, Retificacao, CodLei, VlrDeducao) values (?, ?, ?, ?, 3, 9)"),
             {k.ie, k.ano, k.mes, k.retificacao});
+    // Rows of a key without its declaration row go too.
+    const decl::DeclarationKey bare = periodKey(kIE, "04");
+    execSql(QStringLiteral("insert into Deducoes (IE, Ano, Mes, Retificacao, CodLei, VlrDeducao) values (?, ?, ?, ?, 4, 9)"),
+            {bare.ie, bare.ano, bare.mes, bare.retificacao});
     AccountText text;
     addShopDeclaration(text, k);
+    addShopDeclaration(text, bare);
     const auto done = import(text);
     ASSERT_TRUE(done.allImported()) << done.failure.toStdString() << done.response.join("|").toStdString();
     EXPECT_DOUBLE_EQ(decl::loadVexa(k)->C51, 1000);
-    EXPECT_EQ(rowsOf(QStringLiteral("Deducoes"), k), 1);
-    EXPECT_EQ(scalarSql(QStringLiteral("select CodLei from Deducoes where IE = ?"), {kIE}).toInt(), 99);
+    for (const decl::DeclarationKey& key : {k, bare}) {
+        EXPECT_EQ(rowsOf(QStringLiteral("Deducoes"), key), 1);
+        EXPECT_EQ(scalarSql(QStringLiteral("select CodLei from Deducoes where IE = ? and Mes = ?"), {kIE, key.mes}).toInt(),
+                  99);
+    }
 }
 
 TEST_F(ImportTest, ObserverFollowsEachDeclarationAndCancelStopsAfterTheOneInHand) {
