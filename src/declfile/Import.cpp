@@ -112,9 +112,11 @@ ImportRun::Outcome ImportRun::declaration(AccountLine& line) {
         if (endsWithZ && d.result.isEmpty()) {
             run_.begin();
             QString why;
-            if (!run_.staged.flush(&why))
+            // The closing update goes with the staged rows (one round trip on a server).
+            storage::StagedRows::Then imported = importedMark(run_);
+            if (!run_.staged.flush(&why, &imported))
                 throw ImportHalt(storage::connectionWasLost() ? storage::connectionLostMessage() : why);
-            markImported(run_);
+            if (!imported.sent) run_.sql.write(imported.statement, imported.values);
             if (!run_.transaction->commit()) throw ImportHalt(storage::db().lastError().text());
             run_.transaction.reset();
             ++result_.imported;

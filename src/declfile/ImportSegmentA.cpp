@@ -41,6 +41,16 @@ const QString kWhereKey = QStringLiteral(" where IE = ? and Ano = ? and Mes = ? 
 
 QVariantList keyValues(const decl::DeclarationKey& k) { return {k.ie, k.ano, k.mes, k.retificacao}; }
 
+// True when any child table holds a row of the key given by the four
+// expressions (one EXISTS per table: the engine stops at the first row found).
+QString anyChildRow(const QString& ie, const QString& ano, const QString& mes, const QString& ret) {
+    QStringList tests;
+    for (const char* table : kChildTables)
+        tests << QStringLiteral("exists (select 1 from %1 where IE = %2 and Ano = %3 and Mes = %4 and Retificacao = %5)")
+                     .arg(QLatin1String(table), ie, ano, mes, ret);
+    return QLatin1Char('(') + tests.join(QStringLiteral(" or ")) + QLatin1Char(')');
+}
+
 // What a declaration needs before its checks, read in one statement (each is
 // a round trip to a server): the taxpayer and its municipality; whether a
 // `Vexas` row of the key is stored and marked imported; whether the key has
@@ -51,23 +61,20 @@ QVariantList keyValues(const decl::DeclarationKey& k) { return {k.ie, k.ano, k.m
 // Values: the key, then the previous month's year and month.
 const QString& openingStatement() {
     static const QString statement = [] {
-        const QString onKey = QStringLiteral(" where IE = k.ie and Ano = k.ano and Mes = k.mes and Retificacao = k.ret");
-        QStringList children;
-        for (const char* table : kChildTables)
-            children << QStringLiteral("(select count(*) from (select 1 from ") + QLatin1String(table) + onKey +
-                            QStringLiteral(" limit 1) r)");
         QStringList previous;
         for (const QString& c : decl::carriedColumns()) previous << QStringLiteral("p.") + c;
         return QStringLiteral("with k as (select CAST(? AS text) as ie, CAST(? AS text) as ano, CAST(? AS text) as "
                               "mes, CAST(? AS text) as ret, CAST(? AS text) as pano, CAST(? AS text) as pmes) "
                               "select c.RazaoSocial, c.AtividadeEconomicaPrincip, c.TipoRegime, m.CodIBGE, "
-                              "(select count(*) from Vexas") +
-               onKey + QStringLiteral("), (select Importado from Vexas") + onKey +
-               QStringLiteral("), case when exists (select 1 from Vexas") + onKey +
-               QStringLiteral(") then -1 else ") + children.join(QStringLiteral(" + ")) +
-               QStringLiteral(" end, p.Retificacao, ") + previous.join(QStringLiteral(", ")) +
+                              "case when v.IE is null then 0 else 1 end, v.Importado, "
+                              "case when v.IE is not null then -1 when ") +
+               anyChildRow(QStringLiteral("k.ie"), QStringLiteral("k.ano"), QStringLiteral("k.mes"),
+                           QStringLiteral("k.ret")) +
+               QStringLiteral(" then 1 else 0 end, p.Retificacao, ") + previous.join(QStringLiteral(", ")) +
                QStringLiteral(" from k join Contribuintes c on c.IE = k.ie "
                               "left join Municipios m on m.CodigoID = c.MunicipioID "
+                              "left join Vexas v on v.IE = k.ie and v.Ano = k.ano and v.Mes = k.mes and "
+                              "v.Retificacao = k.ret "
                               "left join Vexas p on p.IE = k.ie and p.Ano = k.pano and p.Mes = k.pmes and "
                               "p.Retificacao = (select q.Retificacao from Vexas q where q.IE = k.ie and "
                               "q.Ano = k.pano and q.Mes = k.pmes order by q.Retificacao desc limit 1)");
@@ -375,14 +382,12 @@ void storeSegmentA(Run& run, const AccountLine& line) {
     // taxpayer: no other workstation adds child rows to a key whose `Vexas`
     // row this one has just inserted.
     if (d.childRows < 0) {
-        QStringList terms;
-        QVariantList keys;
-        for (const char* table : kChildTables) {
-            terms << QStringLiteral("(select count(*) from (select 1 from ") + QLatin1String(table) + kWhereKey +
-                         QStringLiteral(" limit 1) r)");
-            keys += keyValues(d.key);
-        }
-        d.childRows = run.sql.count(QStringLiteral("select ") + terms.join(QStringLiteral(" + ")), keys);
+        static const QString anyRow =
+            QStringLiteral("select case when ") +
+            anyChildRow(QStringLiteral("k.ie"), QStringLiteral("k.ano"), QStringLiteral("k.mes"), QStringLiteral("k.ret")) +
+            QStringLiteral(" then 1 else 0 end from (select CAST(? AS text) as ie, CAST(? AS text) as ano, "
+                           "CAST(? AS text) as mes, CAST(? AS text) as ret) k");
+        d.childRows = run.sql.count(anyRow, keyValues(d.key));
     }
     if (d.childRows > 0) {
         for (const char* table : kChildTables)
@@ -469,11 +474,11 @@ void finalAdjustments(Run& run) {
     d.finalValues = values;
 }
 
-void markImported(Run& run) {
+storage::StagedRows::Then importedMark(const Run& run) {
     const Declaration& d = run.d;
-    run.sql.write(QStringLiteral("update vexas set ") +
-                      (d.finalSets + QStringList{QStringLiteral("Importado = 1")}).join(QStringLiteral(", ")) + kWhereKey,
-                  d.finalValues + keyValues(d.key));
+    return {QStringLiteral("update vexas set ") +
+                (d.finalSets + QStringList{QStringLiteral("Importado = 1")}).join(QStringLiteral(", ")) + kWhereKey,
+            d.finalValues + keyValues(d.key)};
 }
 
 } // namespace vexa::declfile::import

@@ -277,10 +277,11 @@ QString readSegmentR(SegmentReader& s);
 QVariant noValue();
 
 // After the Z record, when the result is still empty: the small-balance test
-// and the `Vexas` columns taken from the lists' sums (written by markImported).
+// and the `Vexas` columns taken from the lists' sums (written by the imported mark).
 void finalAdjustments(Run& run);
 
-// The declaration becomes imported, with the columns of the final adjustments.
-void markImported(Run& run);
+// The update that makes the declaration imported, with the columns of the
+// final adjustments.
+storage::StagedRows::Then importedMark(const Run& run);
 
 } // namespace vexa::declfile::import

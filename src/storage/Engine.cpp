@@ -15,14 +15,14 @@
 
 namespace vexa::storage {
 
-namespace {
-
 sqlite3* sqliteHandle(const QSqlDatabase& db) {
     if (!db.isValid() || !db.driver()) return nullptr;
     const QVariant h = db.driver()->handle();
     if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0) return nullptr;
     return *static_cast<sqlite3* const*>(h.constData());
 }
+
+namespace {
 
 PGconn* postgresHandle(const QSqlDatabase& db) {
     if (!db.isValid() || !db.driver()) return nullptr;

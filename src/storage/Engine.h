@@ -16,6 +16,8 @@
 #include <QString>
 #include <QStringList>
 
+struct sqlite3;
+
 namespace vexa::storage {
 
 enum class Engine { SQLite, PostgreSQL };
@@ -68,6 +70,10 @@ bool inTransaction(QSqlDatabase db, bool* known = nullptr);
 bool transactionFailed(QSqlDatabase db);
 // Whether the connection to the server was lost (never for SQLite).
 bool connectionLost(QSqlDatabase db);
+// The SQLite handle of an SQLite connection (null for any other), for the
+// scratch databases that read their own rows without the driver's values.
+sqlite3* sqliteHandle(const QSqlDatabase& db);
+
 // The server process of the connection (PostgreSQL), for tests that cut it.
 int serverProcessId(QSqlDatabase db);
 

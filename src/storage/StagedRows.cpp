@@ -4,10 +4,13 @@
 #include "storage/Engine.h"
 #include "storage/Schema.h"
 
+#include <QDate>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariantList>
+
+#include <sqlite3.h>
 
 #include <cmath>
 
@@ -31,6 +34,13 @@ bool isNullValue(const QVariant& v) {
     return v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isNull());
 }
 
+// A float as the server reads it back to the same double.
+void appendDouble(QByteArray& out, double d) {
+    if (std::isnan(d)) out += "NaN";
+    else if (std::isinf(d)) out += d < 0 ? "-Infinity" : "Infinity";
+    else out += QByteArray::number(d, 'g', QLocale::FloatingPointShortest);
+}
+
 // One element of an array in the server's text form: numbers as they are,
 // texts always in double quotes (an empty text, "NULL", blanks and braces stay
 // texts), null as NULL.
@@ -40,13 +50,7 @@ void appendElement(QByteArray& out, schema::Type type, const QVariant& v) {
         return;
     }
     switch (type) {
-    case schema::Type::Float: {
-        const double d = v.toDouble();
-        if (std::isnan(d)) out += "NaN";
-        else if (std::isinf(d)) out += d < 0 ? "-Infinity" : "Infinity";
-        else out += QByteArray::number(d, 'g', QLocale::FloatingPointShortest);
-        return;
-    }
+    case schema::Type::Float: appendDouble(out, v.toDouble()); return;
     case schema::Type::Integer:
     case schema::Type::SmallInt:
     case schema::Type::Boolean: out += QByteArray::number(v.toLongLong()); return;
@@ -59,14 +63,99 @@ void appendElement(QByteArray& out, schema::Type type, const QVariant& v) {
     }
     out += '"';
 }
+// A value sent as a parameter, in the server's input form; the server takes
+// its type from where the mark stands. Null stays null.
+QByteArray parameterText(const QVariant& v) {
+    if (isNullValue(v)) return {};
+    QByteArray out;
+    switch (v.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float: appendDouble(out, v.toDouble()); return out;
+    case QMetaType::Bool: return v.toBool() ? QByteArrayLiteral("1") : QByteArrayLiteral("0");
+    case QMetaType::QDate: return v.toDate().toString(Qt::ISODate).toUtf8();
+    default: return v.toString().toUtf8();
+    }
+}
+
+// The statement's `?` marks as $first+1, $first+2, ... (the program's own
+// statements hold no `?` inside a literal).
+QByteArray numberedMarks(const QString& statement, int first) {
+    QByteArray out;
+    for (const char c : statement.toUtf8()) {
+        if (c == '?') out += '$' + QByteArray::number(++first);
+        else out += c;
+    }
+    return out;
+}
+
+// One element of a column read from the scratch database: the value the
+// column's storage class holds, in the array's text form. Values stored in
+// another class than the column's (SQLite keeps what it is given) take the
+// same way as through the driver, so the server gets what it always got.
+void appendStored(QByteArray& out, schema::Type type, sqlite3_stmt* row, int column) {
+    const int stored = sqlite3_column_type(row, column);
+    if (stored == SQLITE_NULL) {
+        out += "NULL";
+        return;
+    }
+    switch (type) {
+    case schema::Type::Float:
+        if (stored == SQLITE_FLOAT || stored == SQLITE_INTEGER) {
+            appendDouble(out, sqlite3_column_double(row, column));
+            return;
+        }
+        break;
+    case schema::Type::Integer:
+    case schema::Type::SmallInt:
+    case schema::Type::Boolean:
+        if (stored == SQLITE_INTEGER) {
+            out += QByteArray::number(sqlite3_column_int64(row, column));
+            return;
+        }
+        break;
+    default:
+        if (stored == SQLITE_TEXT) {
+            const char* text = reinterpret_cast<const char*>(sqlite3_column_text(row, column));
+            const int size = sqlite3_column_bytes(row, column);
+            out += '"';
+            for (int i = 0; i < size; ++i) {
+                if (text[i] == '"' || text[i] == '\\') out += '\\';
+                out += text[i];
+            }
+            out += '"';
+            return;
+        }
+        break;
+    }
+    QVariant raw;
+    switch (stored) {
+    case SQLITE_INTEGER: raw = qint64(sqlite3_column_int64(row, column)); break;
+    case SQLITE_FLOAT: raw = sqlite3_column_double(row, column); break;
+    default:
+        raw = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(row, column)),
+                                sqlite3_column_bytes(row, column));
+        break;
+    }
+    QVariant v;
+    schema::canonicalValue(type, raw, &v);
+    appendElement(out, type, v);
+}
+
 } // namespace
 
-// A staged table: its columns and the scratch statements that read and empty it.
+// A staged table: its columns, the scratch statements that read and empty it
+// and its part of the flush's statement.
 struct StagedRows::Table {
     const schema::Table* schema = nullptr;
     QStringList columns;
-    QSqlQuery read;
+    sqlite3_stmt* read = nullptr;
     QSqlQuery wipe;
+    // "INSERT INTO t (a, b) SELECT v0, v1 FROM unnest(" and, per column, "::type[]".
+    QByteArray insertHead;
+    QList<QByteArray> arrayTypes;
+    QByteArray insertTail;
+
+    ~Table() { sqlite3_finalize(read); }
 };
 
 StagedRows::StagedRows(QStringList tables) : tables_(std::move(tables)) {
@@ -89,6 +178,11 @@ bool StagedRows::openScratch(QString* error) {
             return false;
         }
         if (!registerSqliteFunctions(s, error)) return false;
+        // Which tables hold rows is one bit each of the flush's statement cache.
+        if (tables_.size() > 64) {
+            *error = QStringLiteral("tabelas demais para o rascunho: %1").arg(tables_.size());
+            return false;
+        }
         QSqlQuery q(s);
         QStringList anyRows;
         for (const QString& name : tables_) {
@@ -100,17 +194,32 @@ bool StagedRows::openScratch(QString* error) {
             auto table = std::make_unique<Table>();
             table->schema = t;
             for (const schema::Column& c : t->columns) table->columns << c.name;
-            table->read = QSqlQuery(s);
-            table->read.setForwardOnly(true);
             table->wipe = QSqlQuery(s);
-            // In the order the rows were added; the server numbers a row-numbered table itself.
-            if (!table->read.prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-                                         .arg(table->columns.join(QStringLiteral(", ")), t->name,
-                                              t->rowNumber ? QStringLiteral("Seq") : QStringLiteral("rowid"))) ||
-                !table->wipe.prepare(QStringLiteral("DELETE FROM %1").arg(t->name))) {
-                *error = table->read.lastError().text() + table->wipe.lastError().text();
+            if (!table->wipe.prepare(QStringLiteral("DELETE FROM %1").arg(t->name))) {
+                *error = table->wipe.lastError().text();
                 return false;
             }
+            // In the order the rows were added; the server numbers a row-numbered table itself.
+            const QByteArray read = QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                                        .arg(table->columns.join(QStringLiteral(", ")), t->name,
+                                             t->rowNumber ? QStringLiteral("Seq") : QStringLiteral("rowid"))
+                                        .toUtf8();
+            sqlite3* handle = sqliteHandle(s);
+            if (!handle || sqlite3_prepare_v2(handle, read.constData(), int(read.size()), &table->read, nullptr) !=
+                               SQLITE_OK) {
+                *error = handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QStringLiteral("sem banco de rascunho");
+                return false;
+            }
+            QByteArray columns, names;
+            for (int c = 0; c < table->columns.size(); ++c) {
+                const QByteArray sep = c == 0 ? QByteArray() : QByteArrayLiteral(", ");
+                columns += sep + identifier(Engine::PostgreSQL, table->columns[c]).toUtf8();
+                names += sep + 'v' + QByteArray::number(c);
+                table->arrayTypes << "::" + arrayType(t->columns[c].type);
+            }
+            table->insertHead = "INSERT INTO " + identifier(Engine::PostgreSQL, t->name).toUtf8() + " (" + columns +
+                                ") SELECT " + names + " FROM unnest(";
+            table->insertTail = ") WITH ORDINALITY AS linhas(" + names + ", ordem) ORDER BY ordem";
             anyRows << QStringLiteral("EXISTS (SELECT 1 FROM %1)").arg(t->name);
             scratchTables_.push_back(std::move(table));
         }
@@ -156,68 +265,80 @@ void StagedRows::clear() {
     if (!scratch_ || !dirty_) return;
     QList<bool> has;
     const bool known = tablesWithRows(&has, nullptr);
+    wipe(known ? &has : nullptr);
+}
+
+void StagedRows::wipe(const QList<bool>* has) {
     for (size_t i = 0; i < scratchTables_.size(); ++i)
-        if (!known || has[qsizetype(i)]) scratchTables_[i]->wipe.exec();
+        if (!has || has->value(qsizetype(i))) scratchTables_[i]->wipe.exec();
     dirty_ = false;
 }
 
-bool StagedRows::flush(QString* error) {
+bool StagedRows::flush(QString* error, Then* then) {
+    if (then) then->sent = false;
     if (!scratch_ || !dirty_) return true;
     QList<bool> has;
-    if (!tablesWithRows(&has, error)) return false;
-    if (!flushToServer(has, error)) return false;
-    clear();
+    if (!flushToServer(&has, then, error)) return false;
+    wipe(&has);
     return true;
 }
 
 // The rows of every table in one statement of the protocol: each column's
 // values as one array, unnested in their order (PostgreSQL's WITH ... AS
-// (INSERT ...) joins the tables).
-bool StagedRows::flushToServer(const QList<bool>& has, QString* error) {
+// (INSERT ...) joins the tables). The statement depends only on which tables
+// have rows, so it is put together once for each such set.
+bool StagedRows::flushToServer(QList<bool>* has, Then* then, QString* error) {
     QList<QByteArray> values;
-    QList<QByteArray> parts;
+    quint64 set = 0;
     for (size_t i = 0; i < scratchTables_.size(); ++i) {
-        if (!has[qsizetype(i)]) continue;
         Table& t = *scratchTables_[i];
         const int n = int(t.columns.size());
-        QList<QByteArray> arrays(n, QByteArrayLiteral("{"));
-        QSqlQuery& read = t.read;
-        if (!read.exec()) {
-            if (error) *error = read.lastError().text();
+        QList<QByteArray> arrays;
+        int step;
+        while ((step = sqlite3_step(t.read)) == SQLITE_ROW) {
+            if (arrays.isEmpty()) arrays = QList<QByteArray>(n, QByteArrayLiteral("{"));
+            else
+                for (QByteArray& a : arrays) a += ',';
+            for (int c = 0; c < n; ++c) appendStored(arrays[c], t.schema->columns[c].type, t.read, c);
+        }
+        sqlite3_reset(t.read);
+        if (step != SQLITE_DONE) {
+            if (error) *error = QString::fromUtf8(sqlite3_errstr(step));
             return false;
         }
-        bool first = true;
-        while (read.next()) {
-            for (int c = 0; c < n; ++c) {
-                QVariant v;
-                schema::canonicalValue(t.schema->columns[c].type, read.value(c), &v);
-                if (!first) arrays[c] += ',';
-                appendElement(arrays[c], t.schema->columns[c].type, v);
-            }
-            first = false;
-        }
-        read.finish();
-        QByteArray columns, unnest, names, select;
-        for (int c = 0; c < n; ++c) {
-            arrays[c] += '}';
-            values << arrays[c];
-            const QByteArray sep = c == 0 ? QByteArray() : QByteArrayLiteral(", ");
-            columns += sep + identifier(Engine::PostgreSQL, t.columns[c]).toUtf8();
-            unnest += sep + '$' + QByteArray::number(values.size()) + "::" + arrayType(t.schema->columns[c].type);
-            names += sep + 'v' + QByteArray::number(c);
-            select += sep + 'v' + QByteArray::number(c);
-        }
-        parts << "INSERT INTO " + identifier(Engine::PostgreSQL, t.schema->name).toUtf8() + " (" + columns +
-                     ") SELECT " + select + " FROM unnest(" + unnest + ") WITH ORDINALITY AS linhas(" + names +
-                     ", ordem) ORDER BY ordem";
+        has->append(!arrays.isEmpty());
+        if (arrays.isEmpty()) continue;
+        set |= quint64(1) << i;
+        for (QByteArray& a : arrays) values << (a += '}');
     }
-    if (parts.isEmpty()) return true;
-    QByteArray statement;
-    for (int i = 0; i + 1 < parts.size(); ++i)
-        statement += (i == 0 ? QByteArrayLiteral("WITH ") : QByteArrayLiteral(", ")) + "parte" +
-                     QByteArray::number(i) + " AS (" + parts[i] + ')';
-    statement += (parts.size() > 1 ? QByteArrayLiteral(" ") : QByteArray()) + parts.last();
-    return runWithParameters(db(), statement, values, error);
+    const int staged = int(values.size());
+    if (then && then->statement.isEmpty()) then = nullptr;
+    if (then)
+        for (const QVariant& v : then->values) values << parameterText(v);
+    else if (values.isEmpty())
+        return true;
+    if (statements_.size() >= 256) statements_.clear();
+    QByteArray& statement = statements_[{set, then ? then->statement : QString()}];
+    if (statement.isEmpty()) {
+        QList<QByteArray> parts;
+        int parameter = 0;
+        for (size_t i = 0; i < scratchTables_.size(); ++i) {
+            if (!(set & (quint64(1) << i))) continue;
+            const Table& t = *scratchTables_[i];
+            QByteArray part = t.insertHead;
+            for (int c = 0; c < t.arrayTypes.size(); ++c)
+                part += (c == 0 ? "$" : ", $") + QByteArray::number(++parameter) + t.arrayTypes[c];
+            parts << part + t.insertTail;
+        }
+        if (then) parts << numberedMarks(then->statement, staged);
+        for (int i = 0; i + 1 < parts.size(); ++i)
+            statement += (i == 0 ? QByteArrayLiteral("WITH ") : QByteArrayLiteral(", ")) + "parte" +
+                         QByteArray::number(i) + " AS (" + parts[i] + ')';
+        statement += (parts.size() > 1 ? QByteArrayLiteral(" ") : QByteArray()) + parts.last();
+    }
+    if (!runWithParameters(db(), statement, values, error)) return false;
+    if (then) then->sent = true;
+    return true;
 }
 
 } // namespace vexa::storage

@@ -15,6 +15,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 namespace vexa::storage {
 
@@ -29,9 +30,17 @@ public:
     // The connection on which the checks (SELECT count(*) ...) and the
     // INSERTs of those tables run: the database itself, or the scratch one.
     QSqlDatabase connection();
+    // A write that follows the staged rows (the unit's closing update, `?`
+    // marks). On a server it goes in the same statement as the rows, one
+    // round trip for both; sent tells whether it went, else the caller runs it.
+    struct Then {
+        QString statement;
+        QVariantList values;
+        bool sent = false;
+    };
     // Writes the staged rows into the database (inside the caller's
     // transaction, in the order they were added) and forgets them.
-    bool flush(QString* error);
+    bool flush(QString* error, Then* then = nullptr);
     // Forgets the staged rows (the unit was refused or failed).
     void clear();
 
@@ -40,12 +49,18 @@ private:
     bool openScratch(QString* error);
     // Which staged tables hold rows (in the order of tables_); false when the scratch cannot say.
     bool tablesWithRows(QList<bool>* has, QString* error);
-    bool flushToServer(const QList<bool>& has, QString* error);
+    // Sends the staged rows; *has tells which tables held some.
+    bool flushToServer(QList<bool>* has, Then* then, QString* error);
+    // Empties the tables that hold rows (every table when has is null).
+    void wipe(const QList<bool>* has);
 
     QStringList tables_;
     // The scratch database's statements, prepared once (an import flushes once per declaration).
     std::vector<std::unique_ptr<Table>> scratchTables_;
     std::unique_ptr<QSqlQuery> whichHaveRows_;
+    // The flush's statement for each set of tables with rows (bit i: table i),
+    // With the closing write, when there is one.
+    QHash<std::pair<quint64, QString>, QByteArray> statements_;
     QString scratchName_;
     bool scratch_ = false;
     bool dirty_ = false;

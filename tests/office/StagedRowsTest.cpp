@@ -86,4 +86,37 @@ TEST_F(StagedRowsTest, ValuesComeBackExactlyAsStaged) {
     EXPECT_FALSE(back.next());
 }
 
+// The unit's closing write goes with the staged rows on a server; on SQLite
+// the caller runs it. Either way it is written once.
+TEST_F(StagedRowsTest, TheClosingWriteIsWrittenOnceWithOrWithoutStagedRows) {
+    addTaxpayer(kOfficeIE, QStringLiteral("ANTES"));
+    for (const bool withRows : {true, false}) {
+        storage::StagedRows staged({QStringLiteral("OutrosCred")});
+        storage::Transaction unit;
+        QSqlQuery q(staged.connection());
+        if (withRows) {
+            ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO OutrosCred (IE, Ano, Mes, Retificacao, CodLei, Valor) "
+                                              "VALUES ('%1', '2024', '03', '00', 7, 1.5)").arg(kOfficeIE)));
+        }
+        storage::StagedRows::Then then{QStringLiteral("UPDATE Contribuintes SET RazaoSocial = ?, PortadorTare = ? "
+                                                      "WHERE IE = ?"),
+                                       {withRows ? QStringLiteral("COM LINHAS") : QStringLiteral("SEM LINHAS"), true,
+                                        kOfficeIE}};
+        QString error;
+        ASSERT_TRUE(staged.flush(&error, &then)) << error.toStdString();
+        if (!then.sent) {
+            QSqlQuery w(storage::db());
+            ASSERT_TRUE(w.prepare(then.statement));
+            for (const QVariant& v : then.values) w.addBindValue(v);
+            ASSERT_TRUE(w.exec()) << w.lastError().text().toStdString();
+        }
+        EXPECT_TRUE(!withRows || then.sent == onServer());
+        ASSERT_TRUE(unit.commit());
+        EXPECT_EQ(value(QStringLiteral("SELECT RazaoSocial FROM Contribuintes WHERE IE = '%1'").arg(kOfficeIE)).toString(),
+                  withRows ? QStringLiteral("COM LINHAS") : QStringLiteral("SEM LINHAS"));
+        EXPECT_EQ(value(QStringLiteral("SELECT PortadorTare FROM Contribuintes WHERE IE = '%1'").arg(kOfficeIE)).toInt(), 1);
+    }
+    EXPECT_EQ(value(QStringLiteral("SELECT count(*) FROM OutrosCred")).toInt(), 1);
+}
+
 } // namespace
