@@ -219,6 +219,7 @@ struct PreparedOnSession {
     QHash<QByteArray, QByteArray> names;   // statement -> its name on the server
 };
 PreparedOnSession g_prepared;
+std::function<bool(const QByteArray&)> g_parameterRunCheck;
 
 QString resultMessage(PGconn* c, PGresult* r) {
     const char* m = r ? PQresultErrorMessage(r) : PQerrorMessage(c);
@@ -236,6 +237,8 @@ bool runWithParameters(QSqlDatabase db, const QByteArray& statement, const QList
         return false;
     };
     if (!c || PQstatus(c) != CONNECTION_OK) return fail(c ? resultMessage(c, nullptr) : QStringLiteral("sem conexão"));
+    if (g_parameterRunCheck && !g_parameterRunCheck(statement))
+        return fail(QStringLiteral("O comando não pôde ser executado."));
     // What the driver's last statement left unread (the end of its results,
     // or the rows a forward-only read had not reached) goes first, as the
     // driver itself does before it sends a statement.
@@ -271,6 +274,8 @@ bool runWithParameters(QSqlDatabase db, const QByteArray& statement, const QList
     PQclear(r);
     return ok || fail(why);
 }
+
+void setParameterRunCheck(std::function<bool(const QByteArray&)> check) { g_parameterRunCheck = std::move(check); }
 
 StartUpLock::StartUpLock(QSqlDatabase db) : db_(std::move(db)) {
     if (engineOf(db_) != Engine::PostgreSQL) return;

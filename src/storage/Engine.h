@@ -16,6 +16,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 struct sqlite3;
 
 namespace vexa::storage {
@@ -86,6 +88,10 @@ int serverProcessId(QSqlDatabase db);
 // the server's message in *error when it failed.
 bool runWithParameters(QSqlDatabase db, const QByteArray& statement, const QList<QByteArray>& values,
                        QString* error);
+// Tests make a statement sent by runWithParameters fail half-way: the check
+// sees each statement first and refuses it by answering false. Empty restores
+// the default.
+void setParameterRunCheck(std::function<bool(const QByteArray& statement)> check);
 
 // Workstations that start at the same time run the start-up upgrade one after
 // the other (a lock of the server session; nothing on SQLite).
