@@ -87,8 +87,6 @@ const QStringList& carriedColumns() {
     return columns;
 }
 
-CarriedItems carriedItems(const DeclarationKey& key) { return carriedItems(key, previousAmounts(key, carriedColumns())); }
-
 CarriedItems carriedItems(const DeclarationKey& key, const QList<double>& v) {
     CarriedItems c;
     if (v.size() != carriedColumns().size()) return c;

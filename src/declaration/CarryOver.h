@@ -25,18 +25,16 @@ double carryC77(const DeclarationKey& key);    // C76 + C77 when below 50
 double carryC710(const DeclarationKey& key);   // C79 + C710 when below 50
 double carryC714(const DeclarationKey& key);   // C713 + C714 when below 50
 
-// The four carried items at once, from one reading of the previous month's
-// declaration (the same values as the four functions above; 7.10 for any period).
+// The four carried items at once (the same values as the four functions
+// above; 7.10 for any period), from the previous month's columns named by
+// carriedColumns(), in that order, read by a caller that asks for them together
+// with other things (all zeros when the previous month has none).
 struct CarriedItems {
     double C64 = 0;
     double C77 = 0;
     double C710 = 0;
     double C714 = 0;
 };
-CarriedItems carriedItems(const DeclarationKey& key);
-// The previous month's columns carriedItems reads, in that order, and the
-// items from those values read already (by a caller that asks for them
-// together with other things; all zeros when the previous month has none).
 const QStringList& carriedColumns();
 CarriedItems carriedItems(const DeclarationKey& key, const QList<double>& previous);
 // `Valor` of the previous month's other credit under law code 98.

@@ -66,8 +66,7 @@ const QString& openingStatement() {
         return QStringLiteral("with k as (select CAST(? AS text) as ie, CAST(? AS text) as ano, CAST(? AS text) as "
                               "mes, CAST(? AS text) as ret, CAST(? AS text) as pano, CAST(? AS text) as pmes) "
                               "select c.RazaoSocial, c.AtividadeEconomicaPrincip, c.TipoRegime, m.CodIBGE, "
-                              "case when v.IE is null then 0 else 1 end, v.Importado, "
-                              "case when v.IE is not null then -1 when ") +
+                              "v.Importado, case when v.IE is not null then -1 when ") +
                anyChildRow(QStringLiteral("k.ie"), QStringLiteral("k.ano"), QStringLiteral("k.mes"),
                            QStringLiteral("k.ret")) +
                QStringLiteral(" then 1 else 0 end, p.Retificacao, ") + previous.join(QStringLiteral(", ")) +
@@ -427,13 +426,14 @@ void readSegmentA(Run& run, const AccountLine& line) {
     d.regime = decl::sql::text(taxpayer.value(2));
     d.cityA = decl::sql::integer(taxpayer.value(3));
     d.changesDomicile = segmentAField(line, 41) == QLatin1String("S");
-    d.keyStored = decl::sql::integer(taxpayer.value(4)) > 0;
-    d.keyImported = decl::sql::flag(taxpayer.value(5));
-    d.childRows = taxpayer.value(6).isNull() ? -1 : decl::sql::integer(taxpayer.value(6));
+    // A stored `Vexas` row of the key answers -1 for the child rows: they are looked at after its removal.
+    d.childRows = decl::sql::integer(taxpayer.value(5));
+    d.keyStored = d.childRows < 0;
+    d.keyImported = decl::sql::flag(taxpayer.value(4));
     // The previous month counts when its highest `Retificacao` is not empty.
     d.previous = QList<double>(decl::carriedColumns().size(), 0.0);
-    if (!decl::sql::text(taxpayer.value(7)).isEmpty())
-        for (qsizetype i = 0; i < d.previous.size(); ++i) d.previous[i] = decl::sql::real(taxpayer.value(int(8 + i)));
+    if (!decl::sql::text(taxpayer.value(6)).isEmpty())
+        for (qsizetype i = 0; i < d.previous.size(); ++i) d.previous[i] = decl::sql::real(taxpayer.value(int(7 + i)));
 
     if (!checkSegmentA(run, line) || !r.isEmpty()) return;
     storeSegmentA(run, line);

@@ -41,9 +41,19 @@ void appendDouble(QByteArray& out, double d) {
     else out += QByteArray::number(d, 'g', QLocale::FloatingPointShortest);
 }
 
+// A text as an array element: always in double quotes, so that an empty
+// text, "NULL", blanks and braces stay texts.
+void appendQuoted(QByteArray& out, const char* text, qsizetype size) {
+    out += '"';
+    for (qsizetype i = 0; i < size; ++i) {
+        if (text[i] == '"' || text[i] == '\\') out += '\\';
+        out += text[i];
+    }
+    out += '"';
+}
+
 // One element of an array in the server's text form: numbers as they are,
-// texts always in double quotes (an empty text, "NULL", blanks and braces stay
-// texts), null as NULL.
+// texts quoted, null as NULL.
 void appendElement(QByteArray& out, schema::Type type, const QVariant& v) {
     if (isNullValue(v)) {
         out += "NULL";
@@ -56,13 +66,10 @@ void appendElement(QByteArray& out, schema::Type type, const QVariant& v) {
     case schema::Type::Boolean: out += QByteArray::number(v.toLongLong()); return;
     default: break;
     }
-    out += '"';
-    for (const char c : v.toString().toUtf8()) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    out += '"';
+    const QByteArray text = v.toString().toUtf8();
+    appendQuoted(out, text.constData(), text.size());
 }
+
 // A value sent as a parameter, in the server's input form; the server takes
 // its type from where the mark stands. Null stays null.
 QByteArray parameterText(const QVariant& v) {
@@ -115,14 +122,8 @@ void appendStored(QByteArray& out, schema::Type type, sqlite3_stmt* row, int col
         break;
     default:
         if (stored == SQLITE_TEXT) {
-            const char* text = reinterpret_cast<const char*>(sqlite3_column_text(row, column));
-            const int size = sqlite3_column_bytes(row, column);
-            out += '"';
-            for (int i = 0; i < size; ++i) {
-                if (text[i] == '"' || text[i] == '\\') out += '\\';
-                out += text[i];
-            }
-            out += '"';
+            appendQuoted(out, reinterpret_cast<const char*>(sqlite3_column_text(row, column)),
+                         sqlite3_column_bytes(row, column));
             return;
         }
         break;
@@ -147,7 +148,6 @@ void appendStored(QByteArray& out, schema::Type type, sqlite3_stmt* row, int col
 // and its part of the flush's statement.
 struct StagedRows::Table {
     const schema::Table* schema = nullptr;
-    QStringList columns;
     sqlite3_stmt* read = nullptr;
     QSqlQuery wipe;
     // "INSERT INTO t (a, b) SELECT v0, v1 FROM unnest(" and, per column, "::type[]".
@@ -164,7 +164,6 @@ StagedRows::StagedRows(QStringList tables) : tables_(std::move(tables)) {
 }
 
 StagedRows::~StagedRows() {
-    whichHaveRows_.reset();
     scratchTables_.clear();
     if (scratch_) closeConnection(scratchName_);
 }
@@ -184,7 +183,6 @@ bool StagedRows::openScratch(QString* error) {
             return false;
         }
         QSqlQuery q(s);
-        QStringList anyRows;
         for (const QString& name : tables_) {
             const schema::Table* t = schema::findTable(name);
             if (!t || !q.exec(schema::createTableStatement(*t))) {
@@ -193,7 +191,8 @@ bool StagedRows::openScratch(QString* error) {
             }
             auto table = std::make_unique<Table>();
             table->schema = t;
-            for (const schema::Column& c : t->columns) table->columns << c.name;
+            QStringList names;
+            for (const schema::Column& c : t->columns) names << c.name;
             table->wipe = QSqlQuery(s);
             if (!table->wipe.prepare(QStringLiteral("DELETE FROM %1").arg(t->name))) {
                 *error = table->wipe.lastError().text();
@@ -201,7 +200,7 @@ bool StagedRows::openScratch(QString* error) {
             }
             // In the order the rows were added; the server numbers a row-numbered table itself.
             const QByteArray read = QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-                                        .arg(table->columns.join(QStringLiteral(", ")), t->name,
+                                        .arg(names.join(QStringLiteral(", ")), t->name,
                                              t->rowNumber ? QStringLiteral("Seq") : QStringLiteral("rowid"))
                                         .toUtf8();
             sqlite3* handle = sqliteHandle(s);
@@ -210,24 +209,17 @@ bool StagedRows::openScratch(QString* error) {
                 *error = handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QStringLiteral("sem banco de rascunho");
                 return false;
             }
-            QByteArray columns, names;
-            for (int c = 0; c < table->columns.size(); ++c) {
+            QByteArray columns, values;
+            for (int c = 0; c < names.size(); ++c) {
                 const QByteArray sep = c == 0 ? QByteArray() : QByteArrayLiteral(", ");
-                columns += sep + identifier(Engine::PostgreSQL, table->columns[c]).toUtf8();
-                names += sep + 'v' + QByteArray::number(c);
+                columns += sep + identifier(Engine::PostgreSQL, names[c]).toUtf8();
+                values += sep + 'v' + QByteArray::number(c);
                 table->arrayTypes << "::" + arrayType(t->columns[c].type);
             }
             table->insertHead = "INSERT INTO " + identifier(Engine::PostgreSQL, t->name).toUtf8() + " (" + columns +
-                                ") SELECT " + names + " FROM unnest(";
-            table->insertTail = ") WITH ORDINALITY AS linhas(" + names + ", ordem) ORDER BY ordem";
-            anyRows << QStringLiteral("EXISTS (SELECT 1 FROM %1)").arg(t->name);
+                                ") SELECT " + values + " FROM unnest(";
+            table->insertTail = ") WITH ORDINALITY AS linhas(" + values + ", ordem) ORDER BY ordem";
             scratchTables_.push_back(std::move(table));
-        }
-        whichHaveRows_ = std::make_unique<QSqlQuery>(s);
-        whichHaveRows_->setForwardOnly(true);
-        if (!whichHaveRows_->prepare(QStringLiteral("SELECT ") + anyRows.join(QStringLiteral(", ")))) {
-            *error = whichHaveRows_->lastError().text();
-            return false;
         }
     }
     scratch_ = true;
@@ -240,7 +232,6 @@ QSqlDatabase StagedRows::connection() {
     // Without a scratch database (it could not be made) the rows go straight
     // to the server, slower but the same.
     if (!scratch_ && (!scratchError_.isEmpty() || !openScratch(&scratchError_))) {
-        whichHaveRows_.reset();
         scratchTables_.clear();
         return d;
     }
@@ -248,38 +239,22 @@ QSqlDatabase StagedRows::connection() {
     return QSqlDatabase::database(scratchName_, false);
 }
 
-bool StagedRows::tablesWithRows(QList<bool>* has, QString* error) {
-    has->clear();
-    QSqlQuery& q = *whichHaveRows_;
-    if (!q.exec() || !q.next()) {
-        if (error) *error = q.lastError().text();
-        q.finish();
-        return false;
-    }
-    for (size_t i = 0; i < scratchTables_.size(); ++i) has->append(q.value(int(i)).toInt() != 0);
-    q.finish();
-    return true;
-}
-
 void StagedRows::clear() {
-    if (!scratch_ || !dirty_) return;
-    QList<bool> has;
-    const bool known = tablesWithRows(&has, nullptr);
-    wipe(known ? &has : nullptr);
+    if (scratch_ && dirty_) wipe(~quint64(0));
 }
 
-void StagedRows::wipe(const QList<bool>* has) {
+void StagedRows::wipe(quint64 tables) {
     for (size_t i = 0; i < scratchTables_.size(); ++i)
-        if (!has || has->value(qsizetype(i))) scratchTables_[i]->wipe.exec();
+        if (tables & (quint64(1) << i)) scratchTables_[i]->wipe.exec();
     dirty_ = false;
 }
 
 bool StagedRows::flush(QString* error, Then* then) {
     if (then) then->sent = false;
     if (!scratch_ || !dirty_) return true;
-    QList<bool> has;
-    if (!flushToServer(&has, then, error)) return false;
-    wipe(&has);
+    quint64 withRows = 0;
+    if (!flushToServer(&withRows, then, error)) return false;
+    wipe(withRows);
     return true;
 }
 
@@ -287,12 +262,13 @@ bool StagedRows::flush(QString* error, Then* then) {
 // values as one array, unnested in their order (PostgreSQL's WITH ... AS
 // (INSERT ...) joins the tables). The statement depends only on which tables
 // have rows, so it is put together once for each such set.
-bool StagedRows::flushToServer(QList<bool>* has, Then* then, QString* error) {
+bool StagedRows::flushToServer(quint64* withRows, Then* then, QString* error) {
     QList<QByteArray> values;
-    quint64 set = 0;
+    quint64& set = *withRows;
+    set = 0;
     for (size_t i = 0; i < scratchTables_.size(); ++i) {
         Table& t = *scratchTables_[i];
-        const int n = int(t.columns.size());
+        const int n = int(t.schema->columns.size());
         QList<QByteArray> arrays;
         int step;
         while ((step = sqlite3_step(t.read)) == SQLITE_ROW) {
@@ -306,7 +282,6 @@ bool StagedRows::flushToServer(QList<bool>* has, Then* then, QString* error) {
             if (error) *error = QString::fromUtf8(sqlite3_errstr(step));
             return false;
         }
-        has->append(!arrays.isEmpty());
         if (arrays.isEmpty()) continue;
         set |= quint64(1) << i;
         for (QByteArray& a : arrays) values << (a += '}');

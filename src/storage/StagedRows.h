@@ -47,19 +47,16 @@ public:
 private:
     struct Table;
     bool openScratch(QString* error);
-    // Which staged tables hold rows (in the order of tables_); false when the scratch cannot say.
-    bool tablesWithRows(QList<bool>* has, QString* error);
-    // Sends the staged rows; *has tells which tables held some.
-    bool flushToServer(QList<bool>* has, Then* then, QString* error);
-    // Empties the tables that hold rows (every table when has is null).
-    void wipe(const QList<bool>* has);
+    // Sends the staged rows; *withRows gets the tables that held some (bit i: table i).
+    bool flushToServer(quint64* withRows, Then* then, QString* error);
+    // Empties the tables of the bits given.
+    void wipe(quint64 tables);
 
     QStringList tables_;
     // The scratch database's statements, prepared once (an import flushes once per declaration).
     std::vector<std::unique_ptr<Table>> scratchTables_;
-    std::unique_ptr<QSqlQuery> whichHaveRows_;
-    // The flush's statement for each set of tables with rows (bit i: table i),
-    // With the closing write, when there is one.
+    // The flush's statement for each set of tables with rows (bit i: table i)
+    // and closing write (empty when none).
     QHash<std::pair<quint64, QString>, QByteArray> statements_;
     QString scratchName_;
     bool scratch_ = false;
